@@ -1,0 +1,36 @@
+# The two commands: `make demo` and `make test`. Everything else is a step of these.
+BUILD    ?= build
+NATIVE   := $(BUILD)/native
+PREFIX   := $(abspath $(BUILD))/wineprefix
+JOBS     ?= 2
+FUZZ_SECONDS ?= 20
+
+.PHONY: all bootstrap build cross native prefix test test-windows test-native demo fuzz shots clean
+
+all: build
+
+bootstrap:
+	@tools/bootstrap
+
+cross: bootstrap
+	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+	@cmake --build $(BUILD) -j$(JOBS)
+
+native: bootstrap
+	@test -f $(NATIVE)/CMakeCache.txt || CC=clang CXX=clang++ cmake -S . -B $(NATIVE) >/dev/null
+	@cmake --build $(NATIVE) -j$(JOBS)
+
+build: cross native
+
+prefix: bootstrap
+	@tools/wine-prefix $(PREFIX)
+
+test: build prefix
+	@tools/wine-run $(PREFIX) ctest --test-dir $(BUILD) --output-on-failure
+	@ctest --test-dir $(NATIVE) --output-on-failure
+
+demo: build prefix
+	@tools/wine-run $(PREFIX) tools/demo $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,31 @@
+#include "korvanet.h"
+
+#include <cstdio>
+
+CExtenderBase* g_pExtender = nullptr;
+HINSTANCE g_hInstance = nullptr;
+
+namespace {
+CKorvanet s_Extender;
+}
+
+CKorvanet::CKorvanet()
+{
+    g_pExtender = this;
+    m_strWhiteSpace = " \n\r\t\f\v";
+}
+
+CKorvanet::~CKorvanet() = default;
+
+int CKorvanet::NotYetBuilt(HWND, HINSTANCE, LONG, ExtValue*, int)
+{
+    return ReturnInt(0);
+}
+
+void ReportAssertion(HWND hOwner, const char* pszExpression, const char* pszFile, int nLine)
+{
+    char text[1024];
+    std::snprintf(text, sizeof text, "Assertion failed: %s\nFile: %s\nLine: %d", pszExpression, pszFile, nLine);
+    OutputDebugStringA(text);
+    MessageBoxA(hOwner, text, "Assertion failed", MB_OK | MB_ICONERROR);
+}

@@ -1,0 +1,170 @@
+// The command and constant table, in the order the host indexes it.
+#include "korvanet.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+namespace {
+constexpr ArgType I = ArgType::Integer;
+constexpr ArgType T = ArgType::Text;
+
+template <std::size_t N>
+constexpr CKorvanet::Entry Constant(const char (&name)[N], int32_t value)
+{
+    return ExtConstant<CKorvanet>(name, value);
+}
+} // namespace
+
+constexpr CKorvanet::Entry CKorvanet::m_ExtTable[CKorvanet::kEntryCount] = {
+    Command(&CKorvanet::NotYetBuilt,   "anCloseAVI",          {I}),
+    Command(&CKorvanet::NotYetBuilt,   "anCreateAVI",         {I, I, I, I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "anOpenAVI",           {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "anPlayAVI",           {I, I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "anStopAVI",           {I}),
+    Command(&CKorvanet::NotYetBuilt,   "cbGetCurSel",         {I}),
+    Command(&CKorvanet::NotYetBuilt,   "cbSetCurSel",         {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "cbSetDropHeight",     {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "ccShow",              {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "DCCompatible",        {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "ebGetModify",         {I}),
+    Command(&CKorvanet::NotYetBuilt,   "ebSetLenLimit",       {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "ebMask",              {I, T}, {I}),
+    Command(&CKorvanet::NotYetBuilt,   "ebMaskClean",         {I, T}, {I}),
+    Command(&CKorvanet::NotYetBuilt,   "ebSetModify",         {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "ilAddImage",          {I, T, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "ilCreateImgList",     {I, I, I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "ilDeleteImgList",     {I}),
+    Command(&CKorvanet::NotYetBuilt,   "ilRemoveImage",       {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "ipClearIP",           {I}),
+    Command(&CKorvanet::NotYetBuilt,   "ipCreateIP",          {I, I, I, I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "ipGetIP",             {I}),
+    Command(&CKorvanet::NotYetBuilt,   "ipIsBlank",           {I}),
+    Command(&CKorvanet::NotYetBuilt,   "ipSetFocus",          {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "ipSetIP",             {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "ipSetRange",          {I, I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "lbDeleteItem",        {I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "lbGetItemCount",      {I}),
+    Command(&CKorvanet::NotYetBuilt,   "lbGetItemCountSel",   {I}),
+    Command(&CKorvanet::NotYetBuilt,   "lbGetItemHeight",     {I}),
+    Command(&CKorvanet::NotYetBuilt,   "lbGetItemSel",        {I}),
+    Command(&CKorvanet::NotYetBuilt,   "lbGetItemState",      {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "lbSetHScrollSize",    {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "lbSetItemHeight",     {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "lbSetItemState",      {I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "lvClearImages",       {I}),
+    Command(&CKorvanet::NotYetBuilt,   "lvDeleteItem",        {I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "lvGetItemCheck",      {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "lvGetItemCount",      {I}),
+    Command(&CKorvanet::NotYetBuilt,   "lvGetItemCountSel",   {I}),
+    Command(&CKorvanet::NotYetBuilt,   "lvGetItemState",      {I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "lvGetItemText",       {I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "lvInsertColumn",      {I, I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "lvInsertItem",        {I, I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "lvScrollTo",          {I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "lvSetBkColor",        {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "lvSetBkImage",        {I, I, I, T, I}),
+    Command(&CKorvanet::NotYetBuilt,   "lvSetColumnFill",     {I, I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "lvSetColumnFillSeq",  {I, I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "lvSetColumnImage",    {I, I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "lvSetColumnWidth",    {I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "lvSetImageList",      {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "lvSetItemCheck",      {I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "lvSetItemImage",      {I, I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "lvSetItemState",      {I, I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "lvSetItemText",       {I, I, I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "lvSetItemTextColor",  {I, I, I, I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "pbSetMultiline",      {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "pgCreateProgressBar", {I, I, I, I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "pgSetColor",          {I, T, I}),
+    Command(&CKorvanet::NotYetBuilt,   "pgSetPosition",       {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "pgSetRange",          {I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "pgSetState",          {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "pgSetStep",           {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "pgStep",              {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "RedrawControl",       {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "RemoveControl",       {I}),
+    Command(&CKorvanet::NotYetBuilt,   "sbCreateStatusBar",   {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "sbSetBkColor",        {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "sbSetIcon",           {I, I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "sbSetParts",          {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "sbSetText",           {I, I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "taAddTab",            {I, I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "taCreateTab",         {I, I, I, I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "taDeleteTab",         {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "taGetTabSel",         {I}),
+    Command(&CKorvanet::NotYetBuilt,   "taSetBkColor",        {I, I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "taSetTabSel",         {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "taSetTabStyle",       {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "trCLEARSEL",          {I}),
+    Command(&CKorvanet::NotYetBuilt,   "trCLEARTICS",         {I}),
+    Command(&CKorvanet::NotYetBuilt,   "trCreateTrackBar",    {I, I, I, I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "trGETTRACKINFO",      {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "trRemoveBuddy",       {I}),
+    Command(&CKorvanet::NotYetBuilt,   "trSETBUDDY",          {I, I, I, I, T, T}),
+    Command(&CKorvanet::NotYetBuilt,   "trSETLINESIZE",       {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "trSETPAGESIZE",       {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "trSETPOS",            {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "trSETRANGEMAX",       {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "trSETRANGEMIN",       {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "trSETSELEND",         {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "trSETSELSTART",       {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "trSETTIC",            {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "trSETTICFREQ",        {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "trSETTIPSIDE",        {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "ttActivate",          {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "ttAddToolTip",        {I, I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "ttCreateToolTip",     {I}),
+    Command(&CKorvanet::NotYetBuilt,   "ttDeleteToolTip",     {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "ttSetColor",          {I, T, I}),
+    Command(&CKorvanet::NotYetBuilt,   "ttSetDelay",          {I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "ttSetText",           {I, I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "ttSetTitle",          {I, I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "rtCreate",            {I, I, I, I, I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "rtBold",              {I}),
+    Command(&CKorvanet::NotYetBuilt,   "rtItalic",            {I}),
+    Command(&CKorvanet::NotYetBuilt,   "rtUnderline",         {I}),
+    Command(&CKorvanet::NotYetBuilt,   "rtSetTextColor",      {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "rtSetTextBackColor",  {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "rtSetAlignment",      {I, I}),
+    Command(&CKorvanet::NotYetBuilt,   "rtSetBulleted",       {I}),
+    Command(&CKorvanet::NotYetBuilt,   "rtSetNumbered",       {I}, {I}),
+    Command(&CKorvanet::NotYetBuilt,   "rtIndent",            {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "rtSetText",           {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "rtSetDefaults",       {I}),
+    Command(&CKorvanet::NotYetBuilt,   "rtFontSizing",        {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "rtZoom",              {I}),
+    Command(&CKorvanet::NotYetBuilt,   "rtLoadFileRTF",       {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "rtSaveFileRTF",       {I, T}),
+    Command(&CKorvanet::NotYetBuilt,   "wnTaskBar",           {I}),
+
+    Constant("@nPAREN",       PFNS_PAREN),
+    Constant("@nPARENS",      PFNS_PARENS),
+    Constant("@nPERIOD",      PFNS_PERIOD),
+    Constant("@nPLAIN",       PFNS_PLAIN),
+    Constant("@nNONUM",       PFNS_NONUMBER),
+    Constant("@LEFT",         PFA_LEFT),
+    Constant("@RIGHT",        PFA_RIGHT),
+    Constant("@CENTER",       PFA_CENTER),
+    Constant("@dbVersion",    1020),
+    Constant("@EasterEgg",    42),
+    Constant("@TestConstant", 1),
+};
+
+namespace {
+
+// Every row is filled, commands first, and no name is empty.
+constexpr bool TableIsComplete()
+{
+    int commands = 0;
+    for (const auto& entry : CKorvanet::m_ExtTable) {
+        if (entry.m_szName == nullptr || entry.m_nSize == 0) return false;
+        if (entry.m_nKind == EXT_KIND_COMMAND) {
+            if (entry.m_pfnHandler == nullptr || commands != &entry - CKorvanet::m_ExtTable) return false;
+            ++commands;
+        }
+    }
+    return commands == 120;
+}
+static_assert(TableIsComplete(), "the table holds 120 commands, then 11 constants");
+
+} // namespace

@@ -1,0 +1,20 @@
+// Small parsers and formatters shared by many commands. Pure: no window calls.
+#pragma once
+
+#include <cstdint>
+
+// Decimal text to integer: leading spaces, an optional sign, digits; wraps around.
+int32_t TextToInt(const char* pszText);
+
+// Colour text "red|green|blue" to a COLORREF value (red in the low byte).
+uint32_t TextToColor(const char* pszText);
+
+// Longest text IntToText writes, terminator included (radix 2: sign and 32 digits).
+constexpr int INT_TEXT_MAX = 34;
+
+// Integer to text in the given radix (2 to 36) into a buffer of INT_TEXT_MAX characters.
+void IntToText(int32_t nValue, char* pszDest, int nRadix);
+
+// The runtime's signed decimal conversion of a version text: the number, or
+// nFallback when the text is out of range or not a number at all.
+int ParseVersionNumber(const char* pszText, int nFallback);

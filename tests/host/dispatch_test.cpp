@@ -1,0 +1,150 @@
+// The two exports as the host meets them: their names, the query types and the
+// dispatch modes.
+#include "fixture.h"
+
+#include <cstring>
+
+namespace {
+
+using zub::Cell;
+using zub::Host;
+
+TEST(Exports, TheLibraryExportsExactlyTheTwoDecoratedNames)
+{
+    Host host;
+    auto* base = reinterpret_cast<const BYTE*>(host.module());
+    auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
+    ASSERT_NE(0u, dir.VirtualAddress);
+    auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + dir.VirtualAddress);
+    ASSERT_EQ(2u, exports->NumberOfNames);
+    ASSERT_EQ(2u, exports->NumberOfFunctions);
+    auto* names = reinterpret_cast<const DWORD*>(base + exports->AddressOfNames);
+    EXPECT_STREQ("_ZUBExtender2@40", reinterpret_cast<const char*>(base + names[0]));
+    EXPECT_STREQ("_ZUBExtenderQuery@12", reinterpret_cast<const char*>(base + names[1]));
+    EXPECT_EQ(nullptr, GetProcAddress(host.module(), "ZUBExtender2"));
+    EXPECT_EQ(nullptr, GetProcAddress(host.module(), "ZUBExtenderQuery@12"));
+}
+
+TEST(Query, InterfaceLevelIsFiveOnlyWhenTheHostOffersFive)
+{
+    Host host;
+    int offered[] = {3, 4, 5};
+    EXPECT_EQ(5, host.query(2, offered, 3));
+    EXPECT_EQ(-1, host.query(2, offered, 2));
+    EXPECT_EQ(-1, host.query(2, offered, 0));
+    EXPECT_EQ(-1, host.query(2, offered, -4));
+    int fiveFirst[] = {5, 7};
+    EXPECT_EQ(5, host.query(2, fiveFirst, 2));
+}
+
+TEST(Query, OnlyTheLowSixteenBitsOfTheTypeCount)
+{
+    Host host;
+    int offered[] = {5};
+    EXPECT_EQ(5, host.query(0x70000 | 2, offered, 1));
+    EXPECT_EQ(0, host.query(3, offered, 1));
+    EXPECT_EQ(0, host.query(0, offered, 1));
+    EXPECT_EQ(0, host.query(-1, offered, 1));
+}
+
+TEST(Query, IdentifyCutsTheDescriptionToTheBufferAndReturnsTheVersion)
+{
+    Host host;
+    char small[10];
+    std::memset(small, 'x', sizeof small);
+    EXPECT_EQ(44001, host.query(1, small, sizeof small));
+    EXPECT_STREQ("64-bit in", small);
+
+    EXPECT_EQ(44001, host.query(1, nullptr, 260));
+    char untouched[4] = "abc";
+    EXPECT_EQ(44001, host.query(1, untouched, 0));
+    EXPECT_STREQ("abc", untouched);
+
+    char large[400];
+    std::memset(large, 'x', sizeof large);
+    EXPECT_EQ(44001, host.query(1, large, sizeof large));
+    EXPECT_STREQ("64-bit integer math ZUB Extender.", large);
+}
+
+struct RawCall {
+    Host host;
+    Cell result{};
+    std::vector<zub::Completion> seen;
+
+    int call(LONG cmdId, void* args = nullptr, LONG count = 0, LONG context = 11, LONG data = 22)
+    {
+        return host.extender2Proc()(nullptr, nullptr, context, cmdId, onComplete, data, 0, args, count, &result);
+    }
+    static LONG CALLBACK onComplete(LONG, LONG, LONG, Cell*) { return 0; }
+};
+
+TEST(Dispatch, ModesAnswerWhateverTheOtherParameters)
+{
+    RawCall raw;
+    EXPECT_EQ(131, raw.call(-1));
+    EXPECT_EQ(131, raw.call(0x1234FFFF)); // low 16 bits all ones read as -1
+    EXPECT_EQ(1, raw.call(-3));
+    EXPECT_EQ(0, raw.call(-2, nullptr, 131));
+    EXPECT_EQ(1, raw.call(-2, nullptr, 130)); // a null record: 1, nothing written
+}
+
+TEST(Dispatch, HighBitsOfTheCommandIndexAreIgnored)
+{
+    zub::NoteCatcher notes;
+    Host host;
+    // Index 0x10000 dispatches command 0, which delivers through the completion function.
+    const zub::Result direct = host.callIndex(0, {1});
+    const zub::Result high = host.callIndex(0x10000, {1});
+    EXPECT_EQ(1, direct.completions);
+    EXPECT_EQ(direct.completions, high.completions);
+    EXPECT_EQ(direct.type, high.type);
+    EXPECT_EQ(direct.integer, high.integer);
+    EXPECT_TRUE(notes.empty());
+}
+
+TEST(Dispatch, AnIndexOutsideTheTableIsAnAssertionAndCallsNothing)
+{
+    zub::NoteCatcher notes;
+    Host host;
+    for (LONG index : {131, 0xFFFC /* -4 */, 0x7FFF}) {
+        const zub::Result r = host.callIndex(index, {});
+        EXPECT_EQ(0, r.returned);
+        EXPECT_EQ(0, r.completions);
+    }
+    ASSERT_EQ(3u, notes.size());
+    EXPECT_NE(std::string::npos, notes[0].text.find("CmdId < _countof(m_ExtTable)")) << notes[0].text;
+    EXPECT_NE(std::string::npos, notes[0].text.find("extender.h")) << notes[0].text;
+    EXPECT_NE(std::string::npos, notes[0].text.find("Line: ")) << notes[0].text;
+}
+
+TEST(Dispatch, AConstantIndexHasNoHandlerToCall)
+{
+    zub::NoteCatcher notes;
+    Host host;
+    const zub::Result r = host.callIndex(125, {});
+    EXPECT_EQ(0, r.returned);
+    EXPECT_EQ(0, r.completions);
+    EXPECT_EQ(1u, notes.size());
+}
+
+TEST(Dispatch, ACommandReturnsWhatTheCompletionFunctionReturned)
+{
+    zub::NoteCatcher notes;
+    Host host;
+    host.context = 0x1111;
+    host.hostData = 0x2222;
+    for (LONG value : {0, 7, -1, 0x7FFFFFFF}) {
+        host.completionReturn = value;
+        const zub::Result r = host.callIndex(0, {1});
+        EXPECT_EQ(value, r.returned);
+        ASSERT_EQ(1u, host.completions().size());
+        const zub::Completion& c = host.completions()[0];
+        EXPECT_EQ(0, c.zero);
+        EXPECT_EQ(0x1111, c.context);
+        EXPECT_EQ(0x2222, c.hostData);
+    }
+}
+
+} // namespace
