@@ -226,3 +226,28 @@ TEST_F(EbMask, SomethingThatIsNoWindowGivesTheEmptyText)
 }
 
 } // namespace
+
+TEST(EbMaskLibrary, AFreshLoadStartsWithNothingRemembered)
+{
+    zub::Dialog dialog;
+    HWND first = dialog.edit("", ES_AUTOHSCROLL, 10, 10);
+    HWND second = dialog.edit("", ES_AUTOHSCROLL, 10, 40);
+    const auto typeFive = [](zub::Host& host, HWND box) {
+        SetFocus(box);
+        SendMessageA(box, WM_CHAR, '5', 1);
+        return host.call("ebMask", box, "(###)").text;
+    };
+    {
+        zub::Host host;
+        host.window = dialog.hwnd();
+        EXPECT_EQ("(5", typeFive(host, first));
+        EXPECT_EQ("(55", typeFive(host, first));
+        // Still loaded: the second box meets the first box's length.
+        EXPECT_EQ("5", typeFive(host, second));
+        EXPECT_EQ("(555)", typeFive(host, first)); // 5 remembered when the library goes
+    }
+    SetWindowTextA(second, "");
+    zub::Host reloaded;
+    reloaded.window = dialog.hwnd();
+    EXPECT_EQ("(5", typeFive(reloaded, second));
+}
