@@ -3,9 +3,12 @@ BUILD    ?= build
 NATIVE   := $(BUILD)/native
 PREFIX   := $(abspath $(BUILD))/wineprefix
 JOBS     ?= 2
-FUZZ_SECONDS ?= 20
+FUZZ_SECONDS ?= 300
+FUZZ_SHORT_SECONDS ?= 20
+MASK_FUZZER := $(NATIVE)/tests/masks/mask_fuzzer
+MASK_FUZZ_DIR := $(BUILD)/fuzz/masks
 
-.PHONY: all bootstrap build cross native prefix test test-windows test-native demo fuzz shots clean
+.PHONY: all bootstrap build cross native prefix test test-windows test-native demo fuzz fuzz-short shots clean
 
 all: build
 
@@ -28,6 +31,25 @@ prefix: bootstrap
 test: build prefix
 	@tools/wine-run $(PREFIX) ctest --test-dir $(BUILD) --output-on-failure
 	@ctest --test-dir $(NATIVE) --output-on-failure
+	@$(MAKE) --no-print-directory fuzz-short
+
+# The mask engine under libFuzzer (AddressSanitizer, UndefinedBehaviorSanitizer):
+# briefly in every test run, at length with `make fuzz`. Corpus and findings stay in the build.
+define fuzz-masks
+	@test -x $(MASK_FUZZER) || { echo "fuzz: $(MASK_FUZZER) is missing (the native build needs clang)"; exit 1; }
+	@mkdir -p $(MASK_FUZZ_DIR)/corpus $(MASK_FUZZ_DIR)/artifacts
+	@echo "fuzz: mask engine, $(1) s"
+	@$(MASK_FUZZER) -max_total_time=$(1) -timeout=10 -dict=tests/masks/mask.dict \
+		-artifact_prefix=$(abspath $(MASK_FUZZ_DIR))/artifacts/ $(MASK_FUZZ_DIR)/corpus \
+		>$(MASK_FUZZ_DIR)/last-run.log 2>&1 || { tail -n 40 $(MASK_FUZZ_DIR)/last-run.log; exit 1; }
+	@grep -h '^Done' $(MASK_FUZZ_DIR)/last-run.log
+endef
+
+fuzz-short: native
+	$(call fuzz-masks,$(FUZZ_SHORT_SECONDS))
+
+fuzz: native
+	$(call fuzz-masks,$(FUZZ_SECONDS))
 
 demo: build prefix
 	@tools/wine-run $(PREFIX) tools/demo $(BUILD)

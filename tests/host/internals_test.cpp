@@ -27,7 +27,6 @@ std::string family(const std::string& name)
 
 // Families whose commands are still waiting to be built.
 const std::set<std::string> kFamiliesNotBuilt = {
-    "masks",
 
     "lists",
 

@@ -1,0 +1,76 @@
+// ebMask and ebMaskClean: read the edit box, let the mask engine work on what was
+// read, and write the outcome back with the edit box's own messages.
+#include "host/args.h"
+#include "host/korvanet.h"
+#include "mask_engine.h"
+
+#include <algorithm>
+#include <climits>
+#include <string_view>
+
+namespace {
+
+// The box's text is read through this buffer: at most 499 characters and the zero.
+char g_szEditText[500];
+// Where the caret was found (client coordinates of the window owning the caret).
+POINT g_ptCaret;
+// The text length the last formatting call left behind, for whichever box it was.
+// One value for the whole library: it starts at zero each time the library is loaded.
+uint32_t g_nPrevTextLen = 0;
+
+// WM_GETTEXTLENGTH, then WM_GETTEXT into the buffer, asking never for more than it
+// holds: a longer text is read as its first 499 characters.
+std::string_view ReadEditText(HWND box)
+{
+    const LRESULT length = Send(box, WM_GETTEXTLENGTH);
+    const WPARAM size = static_cast<WPARAM>(std::clamp<LRESULT>(length, 0, sizeof g_szEditText - 1)) + 1;
+    g_szEditText[0] = '\0'; // a box that answers nothing leaves an empty text, not the last one
+    Send(box, WM_GETTEXT, size, g_szEditText);
+    g_szEditText[size - 1] = '\0';
+    return g_szEditText;
+}
+
+WPARAM CaretIndex(uint64_t caret) { return static_cast<WPARAM>(std::min<uint64_t>(caret, INT_MAX)); }
+
+} // namespace
+
+int CKorvanet::ebMask(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+{
+    const Args args(pArgs);
+    HWND box = args.window(1);
+    const std::string_view maskText = args.text(2);
+    const bool numeric = args.integer(3) != 0;
+
+    Send(box, EM_LIMITTEXT, maskText.size());
+    GetCaretPos(&g_ptCaret);
+    const LRESULT charPos = Send(box, EM_CHARFROMPOS, 0, MAKELPARAM(g_ptCaret.x, g_ptCaret.y));
+    mask::MaskInput in;
+    in.text = ReadEditText(box);
+    in.caret = LOWORD(charPos);
+    Send(box, EM_SETSEL, static_cast<WPARAM>(-1), 0);
+
+    in.prevTextLen = g_nPrevTextLen;
+    in.mask = maskText;
+    in.numeric = numeric;
+    in.whiteSpace = m_strWhiteSpace;
+    const mask::MaskOutcome out = mask::FormatMask(in);
+
+    if (out.write != mask::Write::Nothing) {
+        Send(box, EM_SETSEL, 0, -1);
+        Send(box, EM_REPLACESEL, TRUE, out.result.c_str());
+        if (out.write == mask::Write::Numeric) Send(box, EM_SETSEL, static_cast<WPARAM>(-1), 0);
+        Send(box, EM_SETSEL, CaretIndex(out.caret), static_cast<LPARAM>(CaretIndex(out.caret)));
+    }
+    g_nPrevTextLen = out.prevTextLen;
+    return ReturnString(out.result.c_str());
+}
+
+int CKorvanet::ebMaskClean(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+{
+    const Args args(pArgs);
+    HWND box = args.window(1);
+    const std::string_view text = ReadEditText(box);
+    Send(box, EM_SETSEL, static_cast<WPARAM>(-1), 0);
+    const std::string result = mask::CleanMask(text, args.text(2), args.integer(3), m_strWhiteSpace);
+    return ReturnString(result.c_str());
+}

@@ -1,0 +1,253 @@
+// ebMask keystroke by keystroke on a real edit box: the box's text, its caret and
+// the delivered text after every key.
+#include "mask_typing.h"
+
+namespace {
+
+using masks_test::Key;
+using masks_test::kBackspace;
+using masks_test::kPattern;
+
+class EbMask : public masks_test::MaskTyping {
+protected:
+    HWND box = newBox();
+};
+
+TEST_F(EbMask, PhoneMaskInsertsParenthesesSpaceAndDashAsTheUserTypes)
+{
+    type(box, "(###) ###-####",
+         {{'5', "(5"}, {'5', "(55"}, {'5', "(555)"}, {'1', "(555) 1"}, {'2', "(555) 12"}, {'3', "(555) 123-"},
+          {'4', "(555) 123-4"}, {'5', "(555) 123-45"}, {'6', "(555) 123-456"}, {'7', "(555) 123-4567"}});
+}
+
+TEST_F(EbMask, DateMaskWritesEachSlashAtOnceAndTheFullBoxTakesNoMoreKeys)
+{
+    type(box, "##/##/####",
+         {{'1', "1"}, {'2', "12/"}, {'3', "12/3"}, {'1', "12/31/"}, {'2', "12/31/2"}, {'0', "12/31/20"},
+          {'2', "12/31/202"}, {'4', "12/31/2024"}, {'5', "12/31/2024"}});
+}
+
+TEST_F(EbMask, TypingTheSlashWhereItAlreadyStandsLeavesTheBoxAsItWas)
+{
+    type(box, "##/##/####", {{'1', "1"}, {'2', "12/"}, {'/', "12/"}, {'3', "12/3"}});
+}
+
+TEST_F(EbMask, CaseMaskConvertsLettersAndTakesAnythingUnderTheAmpersand)
+{
+    type(box, "UL?\?-&&",
+         {{'a', "A"}, {'b', "Ab"}, {'c', "Abc"}, {'1', "Abc1-"}, {'x', "Abc1-x"}, {'!', "Abc1-x!"}});
+}
+
+TEST_F(EbMask, CaseMaskConvertsUpperCaseDownAndRejectsWhatIsNoLetter)
+{
+    type(box, "UL?\?-&&", {{'q', "Q"}, {'W', "Qw"}, {'-', "Qw"}, {'7', "Qw7"}});
+}
+
+TEST_F(EbMask, ATrailingSpaceLiteralAppearsOnlyWithTheNextCharacter)
+{
+    type(box, "### ###", {{'1', "1"}, {'2', "12"}, {'3', "123"}, {'4', "123 4"}, {'5', "123 45"}});
+}
+
+TEST_F(EbMask, ARejectedCharacterDisappearsAndTheColonIsWrittenAtOnce)
+{
+    type(box, "##:##", {{'1', "1"}, {'a', "1:"}, {'2', "1:2"}});
+    // That colon stands where the mask has a "#": with the next key it is dropped
+    // and the 2, standing under the mask's colon, gives way to it.
+    type(box, "##:##", {{'3', "1:3"}});
+}
+
+TEST_F(EbMask, BackspaceAtTheEndIsLeftAloneAndTypingInTheMiddleEndsTheField)
+{
+    type(box, "##/##/####",
+         {{'1', "1"}, {'2', "12/"}, {'3', "12/3"}, {'1', "12/31/"},
+          {kBackspace, "12/31"}, // left as it is, remembered as length 5
+          {kBackspace, "12/3"},
+          {'9', "12/39/"}});
+    select(box, 1, 1);
+    type(box, "##/##/####", {{'7', "17/", 2}}); // the box held "172/39/" before the call
+}
+
+TEST_F(EbMask, NumericMaskFillsFromTheRightAndTheFullBoxTakesNoMoreKeys)
+{
+    type(box, "#,###.##", 1,
+         {{'1', "1"}, {'2', "12"}, {'3', "1.23"}, {'4', "12.34"}, {'5', "123.45"}, {'6', "1,234.56"},
+          {'7', "1,234.56"}});
+}
+
+TEST_F(EbMask, NumericModeTakesAnyNonZeroThirdArgument)
+{
+    type(box, "#.##", -5, {{'1', "1"}, {'2', "12"}, {'3', "1.23"}});
+}
+
+TEST_F(EbMask, BackspaceInNumericModeFormatsTheShorterNumberAgain)
+{
+    // Numeric calls never change the remembered length, which stays 0 here.
+    type(box, "#,###.##", 1,
+         {{'1', "1"}, {'2', "12"}, {'3', "1.23"}, {'4', "12.34"}, {'5', "123.45"}, {'6', "1,234.56"},
+          {kBackspace, "123.45"}, {kBackspace, "12.34"}});
+}
+
+TEST_F(EbMask, AFirstDigitIntoAMaskThatStartsWithALiteralGoesAfterIt)
+{
+    type(box, "(###)", {{'5', "(5", 2}});
+}
+
+TEST_F(EbMask, AFirstKeystrokeThatIsTheLiteralIsWrittenOnce)
+{
+    type(box, "(###)", {{'(', "(", 1}, {'5', "(5"}});
+}
+
+TEST_F(EbMask, TypingTheDashThatWasWrittenAlreadyKeepsIt)
+{
+    type(box, "##-##", {{'1', "1"}, {'2', "12-"}, {'-', "12-"}, {'3', "12-3"}});
+}
+
+TEST_F(EbMask, BackspaceAfterTheSpaceLiteralLeavesTheSpaceUntrimmed)
+{
+    type(box, "(###) ###-####",
+         {{'5', "(5"}, {'5', "(55"}, {'5', "(555)"}, {'1', "(555) 1"}, {kBackspace, "(555) "},
+          {kBackspace, "(555)"}, {kBackspace, "(555"}});
+}
+
+TEST_F(EbMask, ATextOfTheRememberedLengthIsStillCutAtTheCaretAndFormatted)
+{
+    type(box, "##/##/####", {{'1', "1"}, {'2', "12/"}, {'3', "12/3"}, {'4', "12/34/"}});
+    select(box, 1, 2); // the "2" is selected and typed over: same length as before
+    type(box, "##/##/####", {{'9', "19/", 2}});
+}
+
+// Text the script put into the box, formatted by the library's first call (each case
+// in a freshly loaded library: nothing remembered yet).
+struct ScriptText {
+    const char* mask;
+    const char* text;
+    const char* result;
+};
+
+class EbMaskOnScriptText : public masks_test::MaskTyping, public testing::WithParamInterface<ScriptText> {};
+
+TEST_P(EbMaskOnScriptText, IsFormattedFromTheStart)
+{
+    const ScriptText& c = GetParam();
+    HWND box = newBox();
+    setText(box, c.text);
+    expectBox(box, format(box, c.mask), c.result);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EbMaskOnScriptText,
+                         testing::Values(ScriptText{"###", "123456", "123"},  // beyond the mask: dropped
+                                         ScriptText{"(###)", "555", "(55"},   // the first 5 stands on the "("
+                                         ScriptText{"##/##", "12/34", "12/34"},
+                                         ScriptText{"##/##", "1234", "12/4"}, // the 3 stands on the "/"
+                                         ScriptText{"UUU", "a1b2c", "AB"}));  // a rejected character vanishes
+
+TEST_F(EbMask, NumericModeOnScriptSetText)
+{
+    struct { const char* mask; const char* text; const char* result; } cases[] = {
+        {"#,###.##", "ab", ""},              // no digits: the box is cleared
+        {"$#,###.##", "123456", "1,234.56"}, // the "$" is never output
+        {"##-##", "1234", "134"},            // the 2 lands on the "-" and is not placed
+        {"##", "12345", "45"},               // digits beyond the mask are ignored
+        {"", "123", ""},                     // so is every digit with an empty mask
+        {"#.##", "x1y2z3", "1.23"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.mask) + " over " + c.text);
+        HWND b = newBox(40);
+        setText(b, c.text);
+        expectBox(b, format(b, c.mask, 1), c.result);
+        DestroyWindow(b);
+    }
+}
+
+TEST_F(EbMask, AnEmptyBoxIsLeftAsItIs)
+{
+    expectBox(box, format(box, "(###)"), "");
+    expectBox(box, format(box, "#,###.##", 1), "");
+}
+
+TEST_F(EbMask, TheBoxEmptiedWithBackspaceIsFormattedAgainFromTheFirstKey)
+{
+    type(box, "(###)", {{'5', "(5"}, {kBackspace, "("}, {kBackspace, ""}, {'5', "(5"}, {'6', "(56"}});
+}
+
+TEST_F(EbMask, OverwritingTheWholeTextKeepsTheFirstKeyUnformatted)
+{
+    type(box, "(###)", {{'5', "(5"}, {'5', "(55"}, {'5', "(555)"}});
+    select(box, 0, -1);
+    type(box, "(###)", {{'7', "7"}, {'8', "(8"}, {'9', "(89"}});
+}
+
+TEST_F(EbMask, TwoBoxesShareTheRememberedLength)
+{
+    HWND second = newBox(40);
+    type(box, "(###)", {{'5', "(5"}, {'5', "(55"}, {'5', "(555)"}});
+    // The second box is compared with the first box's length: its first key is
+    // taken as a deletion and left unformatted.
+    type(second, "(###)", {{'5', "5"}, {'6', "(6"}});
+    // Back in the first box, the length left by the second makes backspace look
+    // like typing: the ")" comes back.
+    type(box, "(###)", {{kBackspace, "(555)"}});
+}
+
+TEST_F(EbMask, ABoxFormattedAloneIsNotAffectedByCleaning)
+{
+    type(box, "(###)", {{'5', "(5"}, {'5', "(55"}, {'5', "(555)"}});
+    EXPECT_EQ("555", host.call("ebMaskClean", box, "(###)", 2).text);
+    type(box, "(###)", {{kBackspace, "(555"}}); // still the deletion of ebMask's own text
+}
+
+TEST_F(EbMask, AnEmptyMaskClearsTheBoxAndForgetsTheRememberedLength)
+{
+    type(box, "(###)", {{'5', "(5"}, {'5', "(55"}, {'5', "(555)"}});
+    HWND other = newBox(40);
+    setText(other, "abcdef"); // longer than remembered, so it is formatted, to nothing
+    expectBox(other, format(other, ""), "");
+    // With nothing remembered, backspace at the end of "(555)" is formatted back.
+    type(box, "(###)", {{kBackspace, "(555)"}});
+}
+
+TEST_F(EbMask, ATextLongerThanTheBufferIsFormattedFromItsFirst499Characters)
+{
+    std::string text;
+    for (int i = 0; i < 600; ++i) text += static_cast<char>('a' + i % 26);
+    setText(box, text.c_str());
+    expectBox(box, format(box, std::string(700, '&')), text.substr(0, 499));
+}
+
+TEST_F(EbMask, SomethingThatIsNoWindowGivesTheEmptyText)
+{
+    setText(box, "123");
+    expectBox(box, format(box, "###"), "123");
+    const zub::Result r = format(HWND{}, "###");
+    EXPECT_EQ(2, r.type);
+    EXPECT_EQ("", r.text); // not the text read from the box before
+    EXPECT_EQ("", host.call("ebMaskClean", HWND{}, "###", 0).text);
+}
+
+} // namespace
+
+TEST(EbMaskLibrary, AFreshLoadStartsWithNothingRemembered)
+{
+    zub::Dialog dialog;
+    HWND first = dialog.edit("", ES_AUTOHSCROLL, 10, 10);
+    HWND second = dialog.edit("", ES_AUTOHSCROLL, 10, 40);
+    const auto typeFive = [](zub::Host& host, HWND box) {
+        SetFocus(box);
+        SendMessageA(box, WM_CHAR, '5', 1);
+        return host.call("ebMask", box, "(###)").text;
+    };
+    {
+        zub::Host host;
+        host.window = dialog.hwnd();
+        EXPECT_EQ("(5", typeFive(host, first));
+        EXPECT_EQ("(55", typeFive(host, first));
+        // Still loaded: the second box meets the first box's length.
+        EXPECT_EQ("5", typeFive(host, second));
+        EXPECT_EQ("(555)", typeFive(host, first)); // 5 remembered when the library goes
+    }
+    SetWindowTextA(second, "");
+    zub::Host reloaded;
+    reloaded.window = dialog.hwnd();
+    EXPECT_EQ("(5", typeFive(reloaded, second));
+}
