@@ -29,7 +29,6 @@ std::string family(const std::string& name)
 const std::set<std::string> kFamiliesNotBuilt = {
     "masks",
 
-    "lists",
 
     "rt",
 
