@@ -28,7 +28,6 @@ std::string family(const std::string& name)
 // Families whose commands are still waiting to be built.
 const std::set<std::string> kFamiliesNotBuilt = {
 
-    "lists",
 
     "rt",
 

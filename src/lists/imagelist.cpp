@@ -1,0 +1,69 @@
+// Image list commands: the script holds the list's handle and destroys it when done.
+#include "host/args.h"
+#include "host/korvanet.h"
+#include "host/notes.h"
+
+#include <commctrl.h>
+
+namespace {
+
+HIMAGELIST ImageList(const Args& args, int n)
+{
+    return reinterpret_cast<HIMAGELIST>(static_cast<INT_PTR>(args.integer(n)));
+}
+
+// A bitmap loaded for one call, deleted on every path out of it.
+class LoadedBitmap {
+public:
+    explicit LoadedBitmap(HBITMAP hBitmap) : m_hBitmap(hBitmap) {}
+    ~LoadedBitmap()
+    {
+        if (m_hBitmap != nullptr) DeleteObject(m_hBitmap);
+    }
+    LoadedBitmap(const LoadedBitmap&) = delete;
+    LoadedBitmap& operator=(const LoadedBitmap&) = delete;
+    HBITMAP get() const { return m_hBitmap; }
+
+private:
+    HBITMAP m_hBitmap;
+};
+
+} // namespace
+
+int CKorvanet::ilCreateImgList(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+{
+    const Args args(pArgs);
+    const HIMAGELIST hList = ImageList_Create(args.integer(3), args.integer(4), ILC_COLOR16, args.integer(1),
+                                              args.integer(2));
+    return ReturnInt(HandleToInt(hList));
+}
+
+int CKorvanet::ilAddImage(HWND hWnd, HINSTANCE, LONG, ExtValue* pArgs, int)
+{
+    const Args args(pArgs);
+    const HIMAGELIST hList = ImageList(args, 1);
+    if (!FileAvailable(hWnd, args.text(2))) return ReturnInt(0);
+
+    // A bitmap wider than the list's images is split into image-wide strips.
+    const LoadedBitmap bitmap(static_cast<HBITMAP>(LoadImageA(
+        nullptr, args.text(2), IMAGE_BITMAP, 0, 0,
+        LR_LOADFROMFILE | LR_DEFAULTSIZE | LR_VGACOLOR | LR_CREATEDIBSECTION)));
+    if (bitmap.get() != nullptr) ImageList_Add(hList, bitmap.get(), nullptr);
+    return ReturnInt(ImageList_GetImageCount(hList));
+}
+
+int CKorvanet::ilRemoveImage(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+{
+    const Args args(pArgs);
+    const HIMAGELIST hList = ImageList(args, 1);
+    // Position 0 is index -1: every image.
+    ImageList_Remove(hList, args.position(2));
+    return ReturnInt(ImageList_GetImageCount(hList));
+}
+
+int CKorvanet::ilDeleteImgList(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+{
+    const Args args(pArgs);
+    ImageList_Destroy(ImageList(args, 1));
+    return ReturnInt(1);
+}

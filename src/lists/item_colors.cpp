@@ -1,0 +1,184 @@
+#include "item_colors.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <vector>
+
+namespace {
+
+constexpr UINT_PTR kSubclassId = 0x4B4C5643; // the extender's item colours
+
+// One colour for a range of cells: an item (or -1 for every item) and a column
+// (or -1 for every column).
+struct Rule {
+    int nItem;
+    int nSubItem;
+    COLORREF color;
+
+    bool Covers(int item, int subItem) const
+    {
+        return (nItem == -1 || nItem == item) && (nSubItem == -1 || nSubItem == subItem);
+    }
+};
+
+// The rules of one target, the latest last.
+class RuleList {
+public:
+    void Add(const Rule& rule)
+    {
+        // Rules that the new one covers entirely can never show again.
+        std::erase_if(m_rules, [&](const Rule& old) { return rule.Covers(old.nItem, old.nSubItem); });
+        m_rules.push_back(rule);
+    }
+    // The colour of a cell, or the given default when no rule covers it.
+    COLORREF ColorOf(int nItem, int nSubItem, COLORREF fallback) const
+    {
+        for (auto it = m_rules.rbegin(); it != m_rules.rend(); ++it) {
+            if (it->Covers(nItem, nSubItem)) return it->color;
+        }
+        return fallback;
+    }
+
+private:
+    std::vector<Rule> m_rules;
+};
+
+struct ViewColors {
+    RuleList text;
+    RuleList background;
+    // The colours the control offered for the item being painted, given back to the
+    // cells no rule covers (the control may hand a changed colour on to the next cell).
+    COLORREF defaultText = CLR_DEFAULT;
+    COLORREF defaultBackground = CLR_DEFAULT;
+};
+
+LRESULT CALLBACK ParentProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR);
+LRESULT CALLBACK ViewProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR);
+
+// Every coloured list view and every parent answering for one.
+class Painter {
+public:
+    ~Painter()
+    {
+        // The library may be unloaded while the windows live on: they must not keep
+        // calling into it.
+        for (const auto& [hView, colors] : m_views) {
+            if (IsWindow(hView)) RemoveWindowSubclass(hView, ViewProc, kSubclassId);
+        }
+        for (HWND hParent : m_parents) {
+            if (IsWindow(hParent)) RemoveWindowSubclass(hParent, ParentProc, kSubclassId);
+        }
+    }
+
+    ViewColors* Find(HWND hView)
+    {
+        const auto it = m_views.find(hView);
+        return it != m_views.end() ? &it->second : nullptr;
+    }
+
+    ViewColors* Attach(HWND hView)
+    {
+        const HWND hParent = GetParent(hView);
+        if (hParent == nullptr) return nullptr;
+        if (m_parents.count(hParent) == 0) {
+            if (!SetWindowSubclass(hParent, ParentProc, kSubclassId, 0)) return nullptr;
+            m_parents.insert(hParent);
+        }
+        if (m_views.count(hView) == 0 && !SetWindowSubclass(hView, ViewProc, kSubclassId, 0)) return nullptr;
+        return &m_views[hView];
+    }
+
+    void ForgetView(HWND hView)
+    {
+        RemoveWindowSubclass(hView, ViewProc, kSubclassId);
+        m_views.erase(hView);
+    }
+
+    void ForgetParent(HWND hParent)
+    {
+        RemoveWindowSubclass(hParent, ParentProc, kSubclassId);
+        m_parents.erase(hParent);
+    }
+
+private:
+    std::map<HWND, ViewColors> m_views;
+    std::set<HWND> m_parents;
+};
+
+Painter s_painter;
+
+void ApplyColors(ViewColors& colors, NMLVCUSTOMDRAW& draw, int nSubItem)
+{
+    const int nItem = static_cast<int>(draw.nmcd.dwItemSpec);
+    draw.clrText = colors.text.ColorOf(nItem, nSubItem, colors.defaultText);
+    draw.clrTextBk = colors.background.ColorOf(nItem, nSubItem, colors.defaultBackground);
+}
+
+// Answers one custom-draw notification of a coloured list view.
+LRESULT Paint(ViewColors& colors, NMLVCUSTOMDRAW& draw)
+{
+    switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+        return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+        // Only a report view asks again for each cell; the others paint the item now.
+        colors.defaultText = draw.clrText;
+        colors.defaultBackground = draw.clrTextBk;
+        ApplyColors(colors, draw, 0);
+        return CDRF_NEWFONT | CDRF_NOTIFYSUBITEMDRAW;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
+        ApplyColors(colors, draw, draw.iSubItem);
+        return CDRF_NEWFONT;
+    default:
+        return CDRF_DODEFAULT;
+    }
+}
+
+LRESULT CALLBACK ParentProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (uMsg == WM_NOTIFY && lParam != 0) {
+        auto* pHeader = reinterpret_cast<NMHDR*>(lParam);
+        if (pHeader->code == NM_CUSTOMDRAW) {
+            if (ViewColors* pColors = s_painter.Find(pHeader->hwndFrom)) {
+                return Paint(*pColors, *reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
+            }
+        }
+    } else if (uMsg == WM_NCDESTROY) {
+        s_painter.ForgetParent(hWnd);
+    }
+    return DefSubclassProc(hWnd, uMsg, wParam, lParam);
+}
+
+LRESULT CALLBACK ViewProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (uMsg == WM_NCDESTROY) s_painter.ForgetView(hWnd);
+    return DefSubclassProc(hWnd, uMsg, wParam, lParam);
+}
+
+bool IsListView(HWND hWnd)
+{
+    char szClass[32] = {};
+    return IsWindow(hWnd) && GetClassNameA(hWnd, szClass, sizeof szClass) > 0 &&
+           lstrcmpiA(szClass, WC_LISTVIEWA) == 0;
+}
+
+} // namespace
+
+namespace item_colors {
+
+bool Set(HWND hView, int nItem, int nSubItem, int nTarget, COLORREF color)
+{
+    if (!IsListView(hView) || nItem < -1 || nSubItem < -1) return false;
+    if (nTarget != kText && nTarget != kTextBackground) return false;
+    ViewColors* pColors = s_painter.Attach(hView);
+    if (pColors == nullptr) return false;
+    RuleList& rules = nTarget == kText ? pColors->text : pColors->background;
+    rules.Add({nItem, nSubItem, color});
+    InvalidateRect(hView, nullptr, FALSE);
+    return true;
+}
+
+} // namespace item_colors

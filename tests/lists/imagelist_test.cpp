@@ -1,0 +1,115 @@
+// Image lists: creation, bitmaps from files, removal and destruction.
+#include "list_helpers.h"
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using ImageLists = zub::HostTest;
+
+std::string tempPath(const char* name)
+{
+    char folder[MAX_PATH] = {};
+    GetTempPathA(sizeof folder, folder);
+    return std::string(folder) + name;
+}
+
+// Writes a 24-bit bitmap file of the given size.
+std::string writeBitmap(const char* name, int width, int height)
+{
+    const int rowBytes = (width * 3 + 3) & ~3;
+    BITMAPFILEHEADER file = {};
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    file.bfType = 0x4D42; // "BM"
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + rowBytes * height;
+    std::vector<char> pixels(static_cast<size_t>(rowBytes) * height, '\x40');
+
+    const std::string path = tempPath(name);
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info), sizeof info);
+    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+    return path;
+}
+
+HIMAGELIST asList(int handle) { return reinterpret_cast<HIMAGELIST>(static_cast<INT_PTR>(handle)); }
+
+TEST_F(ImageLists, CreateGivesAnEmptyListOfTheRequestedSize)
+{
+    const int handle = host.call("ilCreateImgList", 4, 4, 16, 16, 0).integer;
+    ASSERT_NE(0, handle);
+    int cx = 0, cy = 0;
+    ImageList_GetIconSize(asList(handle), &cx, &cy);
+    EXPECT_EQ(16, cx);
+    EXPECT_EQ(16, cy);
+    EXPECT_EQ(0, host.call("ilRemoveImage", handle, 1).integer);
+    EXPECT_EQ(1, host.call("ilDeleteImgList", handle).integer);
+}
+
+TEST_F(ImageLists, AddImageSplitsABitmapIntoImageWideStrips)
+{
+    const std::string path = writeBitmap("lists_test_strip.bmp", 48, 16);
+    const int handle = host.call("ilCreateImgList", 4, 4, 16, 16, 0).integer;
+    EXPECT_EQ(3, host.call("ilAddImage", handle, path, 0, 0).integer);
+    EXPECT_EQ(6, host.call("ilAddImage", handle, path, 0, 0).integer);
+    EXPECT_EQ(6, ImageList_GetImageCount(asList(handle)));
+    EXPECT_TRUE(notes.empty());
+    host.call("ilDeleteImgList", handle);
+    DeleteFileA(path.c_str());
+}
+
+TEST_F(ImageLists, AddImageOfAMissingFileShowsTheNoteAndReturnsZero)
+{
+    const std::string path = writeBitmap("lists_test_one.bmp", 16, 16);
+    const int handle = host.call("ilCreateImgList", 4, 4, 16, 16, 0).integer;
+    ASSERT_EQ(1, host.call("ilAddImage", handle, path, 0, 0).integer);
+    EXPECT_EQ(0, host.call("ilAddImage", handle, tempPath("lists_test_missing.bmp"), 0, 0).integer);
+    ASSERT_EQ(1u, notes.size());
+    EXPECT_EQ("File Open Error", notes[0].caption);
+    EXPECT_EQ("The specified file does not appear to be available", notes[0].text);
+    EXPECT_EQ(dialog.hwnd(), notes[0].owner);
+    EXPECT_EQ(1, ImageList_GetImageCount(asList(handle)));
+    host.call("ilDeleteImgList", handle);
+    DeleteFileA(path.c_str());
+}
+
+TEST_F(ImageLists, AddImageOfAFileThatIsNoBitmapAddsNothingWithoutANote)
+{
+    const std::string path = tempPath("lists_test_text.bmp");
+    std::ofstream(path) << "not a picture";
+    const int handle = host.call("ilCreateImgList", 4, 4, 16, 16, 0).integer;
+    EXPECT_EQ(0, host.call("ilAddImage", handle, path, 0, 0).integer);
+    EXPECT_TRUE(notes.empty());
+    host.call("ilDeleteImgList", handle);
+    DeleteFileA(path.c_str());
+}
+
+TEST_F(ImageLists, RemoveImageRemovesThePositionAndZeroRemovesAll)
+{
+    const std::string path = writeBitmap("lists_test_strip4.bmp", 64, 16);
+    const int handle = host.call("ilCreateImgList", 4, 4, 16, 16, 0).integer;
+    ASSERT_EQ(4, host.call("ilAddImage", handle, path, 0, 0).integer);
+    EXPECT_EQ(3, host.call("ilRemoveImage", handle, 2).integer);
+    EXPECT_EQ(3, host.call("ilRemoveImage", handle, 9).integer);  // no such image
+    EXPECT_EQ(3, host.call("ilRemoveImage", handle, -4).integer);
+    EXPECT_EQ(0, host.call("ilRemoveImage", handle, 0).integer);
+    host.call("ilDeleteImgList", handle);
+    DeleteFileA(path.c_str());
+}
+
+TEST_F(ImageLists, DeleteReturnsOneEvenForAHandleThatNamesNoList)
+{
+    EXPECT_EQ(1, host.call("ilDeleteImgList", 0).integer);
+    EXPECT_EQ(1, host.call("ilDeleteImgList", 1).integer);
+}
+
+} // namespace
