@@ -41,7 +41,6 @@ const std::set<std::string> kFamiliesNotBuilt = {
 
     "ta",
 
-    "tt",
 
 
     "an",
