@@ -16,11 +16,11 @@ constexpr CKorvanet::Entry Constant(const char (&name)[N], int32_t value)
 } // namespace
 
 constexpr CKorvanet::Entry CKorvanet::m_ExtTable[CKorvanet::kEntryCount] = {
-    Command(&CKorvanet::NotYetBuilt,   "anCloseAVI",          {I}),
-    Command(&CKorvanet::NotYetBuilt,   "anCreateAVI",         {I, I, I, I, I, I}),
-    Command(&CKorvanet::NotYetBuilt,   "anOpenAVI",           {I, T}),
-    Command(&CKorvanet::NotYetBuilt,   "anPlayAVI",           {I, I, I, I}),
-    Command(&CKorvanet::NotYetBuilt,   "anStopAVI",           {I}),
+    Command(&CKorvanet::anCloseAVI,    "anCloseAVI",          {I}),
+    Command(&CKorvanet::anCreateAVI,   "anCreateAVI",         {I, I, I, I, I, I}),
+    Command(&CKorvanet::anOpenAVI,     "anOpenAVI",           {I, T}),
+    Command(&CKorvanet::anPlayAVI,     "anPlayAVI",           {I, I, I, I}),
+    Command(&CKorvanet::anStopAVI,     "anStopAVI",           {I}),
     Command(&CKorvanet::NotYetBuilt,   "cbGetCurSel",         {I}),
     Command(&CKorvanet::NotYetBuilt,   "cbSetCurSel",         {I, I}),
     Command(&CKorvanet::NotYetBuilt,   "cbSetDropHeight",     {I, I}),

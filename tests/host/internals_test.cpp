@@ -43,7 +43,6 @@ const std::set<std::string> kFamiliesNotBuilt = {
 
 
 
-    "an",
 
     "utilities",
 };
