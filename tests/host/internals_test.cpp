@@ -44,7 +44,6 @@ const std::set<std::string> kFamiliesNotBuilt = {
 
 
 
-    "utilities",
 };
 
 TEST(Table, EveryNameLengthMatchesItsName)
