@@ -39,13 +39,9 @@ const std::set<std::string> kFamiliesNotBuilt = {
 
     "ta",
 
-    "tt",
 
-    "ip",
 
-    "an",
 
-    "utilities",
 };
 
 TEST(Table, EveryNameLengthMatchesItsName)

@@ -1,0 +1,230 @@
+// Window utilities on real windows: show and hide, class names, the edit box's
+// modify flag and limit, the button style, redraw, removal and the taskbar.
+#include "fixture.h"
+#include "misc_controls_support.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+namespace {
+
+using misc::deadWindow;
+
+using Utilities = zub::HostTest;
+
+TEST_F(Utilities, ccShowHidesForZeroAndTwoShowsForOneAndIgnoresOtherModes)
+{
+    struct { int mode; bool visibleBefore; bool visibleAfter; } cases[] = {
+        {0, true, false}, {2, true, false}, {1, false, true}, {1, true, true}, {0, false, false},
+        {3, true, true}, {3, false, false}, {5, false, false}, {-1, true, true}, {4, false, false},
+    };
+    HWND button = dialog.button();
+    for (const auto& c : cases) {
+        ShowWindow(button, c.visibleBefore ? SW_SHOW : SW_HIDE);
+        const zub::Result r = host.call("ccShow", button, c.mode);
+        EXPECT_EQ(1, r.completions);
+        EXPECT_EQ(0, r.integer) << c.mode;
+        EXPECT_EQ(c.visibleAfter, IsWindowVisible(button) != FALSE) << "mode " << c.mode;
+    }
+    EXPECT_EQ(0, host.call("ccShow", deadWindow(), 1).integer);
+}
+
+TEST_F(Utilities, DCCompatibleGivesTheClassNameAsWindowsReportsIt)
+{
+    struct { const char* created; const char* reported; } cases[] = {
+        {"EDIT", "Edit"},
+        {"msctls_trackbar32", "msctls_trackbar32"},
+    };
+    for (const auto& c : cases) {
+        HWND window = dialog.child(c.created, "", 0, 10, 10, 100, 24);
+        const zub::Result r = host.call("DCCompatible", window, 0);
+        EXPECT_EQ(2, r.type);
+        EXPECT_EQ(c.reported, r.text);
+    }
+    // Controls the extender itself makes.
+    HWND ip = misc::toWindow(host.call("ipCreateIP", dialog.hwnd(), 0, 0, 100, 20, 0).integer);
+    EXPECT_EQ("SysIPAddress32", host.call("DCCompatible", ip, 0).text);
+    HWND tip = misc::toWindow(host.call("ttCreateToolTip", dialog.hwnd()).integer);
+    EXPECT_EQ("tooltips_class32", host.call("DCCompatible", tip, 0).text);
+}
+
+TEST_F(Utilities, DCCompatibleGivesAnEmptyTextForAHandleThatNamesNoWindow)
+{
+    for (HWND window : {deadWindow(), static_cast<HWND>(nullptr)}) {
+        const zub::Result r = host.call("DCCompatible", window, 0);
+        EXPECT_EQ(1, r.completions);
+        EXPECT_EQ(2, r.type);
+        EXPECT_EQ("", r.text);
+    }
+}
+
+TEST_F(Utilities, TheModifyFlagFollowsTypingAndSetModify)
+{
+    // Wine sets the flag for the text an edit box is created with; Windows does not.
+    HWND edit = dialog.edit("start");
+    const zub::Result cleared = host.call("ebSetModify", edit, 0);
+    EXPECT_EQ(1, cleared.completions);
+    EXPECT_EQ(0, cleared.integer);
+    EXPECT_EQ(0, host.call("ebGetModify", edit).integer);
+    SendMessageA(edit, WM_CHAR, 'x', 1);
+    EXPECT_NE(0, host.call("ebGetModify", edit).integer);
+    host.call("ebSetModify", edit, 0);
+    EXPECT_EQ(0, host.call("ebGetModify", edit).integer);
+
+    EXPECT_EQ(1, host.call("ebSetModify", edit, 1).integer);
+    EXPECT_NE(0, host.call("ebGetModify", edit).integer);
+    // The result is argument 2 as given, whatever the flag becomes.
+    EXPECT_EQ(7, host.call("ebSetModify", edit, 7).integer);
+    EXPECT_EQ(-3, host.call("ebSetModify", deadWindow(), -3).integer);
+}
+
+TEST_F(Utilities, SetLenLimitStopsTypingAtTheLimit)
+{
+    HWND edit = dialog.edit("");
+    host.call("ebSetLenLimit", edit, 3);
+    EXPECT_EQ(3, SendMessageA(edit, EM_GETLIMITTEXT, 0, 0));
+    for (char ch : std::string("abcdef")) SendMessageA(edit, WM_CHAR, static_cast<BYTE>(ch), 1);
+    EXPECT_EQ("abc", zub::windowText(edit));
+}
+
+TEST_F(Utilities, SetMultilineAddsFlatAndLeftTextToTheButtonStyle)
+{
+    HWND button = dialog.button("A rather long caption", BS_PUSHBUTTON | WS_TABSTOP);
+    const LONG before = GetWindowLongA(button, GWL_STYLE);
+    const zub::Result r = host.call("pbSetMultiline", button, 0);
+    EXPECT_EQ(1, r.integer);
+    EXPECT_EQ(before | BS_FLAT | BS_LEFTTEXT, GetWindowLongA(button, GWL_STYLE));
+    EXPECT_EQ(1, host.call("pbSetMultiline", deadWindow(), 0).integer);
+}
+
+// Counts the WM_PAINT messages a window receives.
+struct PaintCounter {
+    static inline int paints = 0;
+    static inline WNDPROC previous = nullptr;
+    static LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_PAINT) ++paints;
+        return CallWindowProcA(previous, window, message, wParam, lParam);
+    }
+};
+
+TEST_F(Utilities, RedrawControlValidatesTheWindowAndItsChildrenWithoutPaintingThem)
+{
+    HWND group = dialog.child("BUTTON", "Group", BS_GROUPBOX, 10, 10, 300, 200);
+    HWND inner = CreateWindowExA(0, "BUTTON", "Inner", WS_CHILD | WS_VISIBLE, 10, 20, 80, 24, group, nullptr,
+                                 nullptr, nullptr);
+    ASSERT_NE(nullptr, inner);
+    zub::Dialog::pump();
+    PaintCounter::paints = 0;
+    PaintCounter::previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(group, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PaintCounter::proc)));
+    InvalidateRect(group, nullptr, TRUE);
+    InvalidateRect(inner, nullptr, TRUE);
+    ASSERT_TRUE(GetUpdateRect(group, nullptr, FALSE));
+    ASSERT_TRUE(GetUpdateRect(inner, nullptr, FALSE));
+
+    const zub::Result r = host.call("RedrawControl", group, 0);
+    EXPECT_EQ(1, r.integer);
+    // Marked as painted: nothing was left to paint.
+    EXPECT_FALSE(GetUpdateRect(group, nullptr, FALSE));
+    EXPECT_FALSE(GetUpdateRect(inner, nullptr, FALSE));
+    zub::Dialog::pump();
+    EXPECT_EQ(0, PaintCounter::paints);
+    SetWindowLongPtrA(group, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PaintCounter::previous));
+    EXPECT_EQ(1, host.call("RedrawControl", deadWindow(), 0).integer);
+}
+
+TEST_F(Utilities, RemoveControlDestroysTheWindowAndLaterCommandsDoNothing)
+{
+    HWND ip = misc::toWindow(host.call("ipCreateIP", dialog.hwnd(), 0, 0, 100, 20, 0).integer);
+    HWND animation = misc::toWindow(host.call("anCreateAVI", dialog.hwnd(), 0, 0, 50, 50, 0).integer);
+    HWND tip = misc::toWindow(host.call("ttCreateToolTip", dialog.hwnd()).integer);
+    HWND edit = dialog.edit("text");
+    for (HWND window : {ip, animation, tip, edit}) {
+        ASSERT_TRUE(IsWindow(window));
+        const zub::Result r = host.call("RemoveControl", window);
+        EXPECT_EQ(1, r.completions);
+        EXPECT_EQ(1, r.integer);
+        EXPECT_FALSE(IsWindow(window));
+    }
+    EXPECT_EQ(1, host.call("RemoveControl", ip).integer);
+    EXPECT_EQ("0.0.0.0", host.call("ipGetIP", ip).text);
+    EXPECT_EQ("", host.call("DCCompatible", edit, 0).text);
+    EXPECT_EQ(0, host.call("ebGetModify", edit).integer);
+}
+
+// Stand-ins for the taskbar and the desktop's button: Wine has neither.
+class TaskBar : public zub::HostTest {
+protected:
+    void SetUp() override
+    {
+        if (FindWindowA("Shell_TrayWnd", nullptr) != nullptr ||
+            FindWindowExA(GetDesktopWindow(), nullptr, "Button", nullptr) != nullptr) {
+            GTEST_SKIP() << "this desktop has a taskbar of its own";
+        }
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "Shell_TrayWnd";
+        RegisterClassA(&wc);
+    }
+
+    void TearDown() override
+    {
+        if (tray != nullptr) DestroyWindow(tray);
+        if (button != nullptr) DestroyWindow(button);
+    }
+
+    void createBoth()
+    {
+        tray = CreateWindowExA(WS_EX_TOOLWINDOW, "Shell_TrayWnd", nullptr, WS_POPUP | WS_VISIBLE, 0, 440, 640, 40,
+                               nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        button = CreateWindowExA(0, "Button", "Start", WS_POPUP | WS_VISIBLE, 0, 440, 60, 40, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(nullptr, tray);
+        ASSERT_NE(nullptr, button);
+        ASSERT_EQ(GetDesktopWindow(), GetAncestor(button, GA_PARENT));
+    }
+
+    HWND tray = nullptr;
+    HWND button = nullptr;
+};
+
+TEST_F(TaskBar, HideThenShowActsOnTheTaskbarAndTheDesktopButton)
+{
+    createBoth();
+    const zub::Result hidden = host.call("wnTaskBar", SW_HIDE);
+    EXPECT_EQ(1, hidden.completions);
+    EXPECT_NE(0, hidden.integer); // the button was visible
+    EXPECT_FALSE(IsWindowVisible(tray));
+    EXPECT_FALSE(IsWindowVisible(button));
+
+    EXPECT_EQ(0, host.call("wnTaskBar", SW_HIDE).integer); // already hidden
+
+    const zub::Result shown = host.call("wnTaskBar", SW_SHOW);
+    EXPECT_EQ(0, shown.integer); // the button was hidden
+    EXPECT_TRUE(IsWindowVisible(tray));
+    EXPECT_TRUE(IsWindowVisible(button));
+}
+
+TEST_F(TaskBar, TheResultIsTheButtonsAlone)
+{
+    createBoth();
+    ShowWindow(tray, SW_HIDE);
+    EXPECT_NE(0, host.call("wnTaskBar", SW_HIDE).integer);
+    ShowWindow(button, SW_SHOW);
+    DestroyWindow(tray);
+    tray = nullptr;
+    // Without a taskbar the button still follows.
+    EXPECT_NE(0, host.call("wnTaskBar", SW_HIDE).integer);
+    EXPECT_FALSE(IsWindowVisible(button));
+}
+
+TEST_F(TaskBar, WithNeitherWindowTheResultIsZero)
+{
+    EXPECT_EQ(0, host.call("wnTaskBar", SW_HIDE).integer);
+    EXPECT_EQ(0, host.call("wnTaskBar", SW_SHOW).integer);
+}
+
+} // namespace
