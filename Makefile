@@ -30,8 +30,8 @@ prefix: bootstrap
 
 test: build prefix
 	@tools/wine-run $(PREFIX) ctest --test-dir $(BUILD) --output-on-failure
-	@ctest --test-dir $(NATIVE) --output-on-failure
 	@$(MAKE) --no-print-directory fuzz-short
+	@ctest --test-dir $(NATIVE) --output-on-failure
 
 # The mask engine under libFuzzer (AddressSanitizer, UndefinedBehaviorSanitizer):
 # briefly in every test run, at length with `make fuzz`. Corpus and findings stay in the build.
