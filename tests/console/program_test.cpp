@@ -85,11 +85,11 @@ TEST(Program, TableShowsIdentityAndEveryEntry)
     EXPECT_EQ(0u, run.exitCode) << run.err;
     EXPECT_NE(std::string::npos, run.out.find("identity   \"Console test extender.\" version 7\n")) << run.out;
     EXPECT_NE(std::string::npos, run.out.find("interface  level 5\n")) << run.out;
-    EXPECT_NE(std::string::npos, run.out.find("entries    8: 6 commands, 2 constants\n")) << run.out;
+    EXPECT_NE(std::string::npos, run.out.find("entries    9: 7 commands, 2 constants\n")) << run.out;
     EXPECT_TRUE(std::regex_search(run.out, std::regex("\n +1  command   tsum +\\(int, int \\[, int\\]\\)\n"))) << run.out;
     EXPECT_TRUE(std::regex_search(run.out, std::regex("\n +2  command   tnote +\\(text, text\\)\n"))) << run.out;
-    EXPECT_TRUE(std::regex_search(run.out, std::regex("\n +6  constant  @answer += 42 \\(0x2A\\)\n"))) << run.out;
-    EXPECT_TRUE(std::regex_search(run.out, std::regex("\n +7  constant  @minus += -7 \\(0xFFFFFFF9\\)\n"))) << run.out;
+    EXPECT_TRUE(std::regex_search(run.out, std::regex("\n +7  constant  @answer += 42 \\(0x2A\\)\n"))) << run.out;
+    EXPECT_TRUE(std::regex_search(run.out, std::regex("\n +8  constant  @minus += -7 \\(0xFFFFFFF9\\)\n"))) << run.out;
     EXPECT_EQ(std::string::npos, run.out.find('\r')) << "lines end in a line feed alone";
 }
 
@@ -132,6 +132,14 @@ TEST(Program, StrictStopsAtTheFirstBadLine)
     const Outcome run = zubhost("--strict - " + kExtender, "tSum(1, 1)\ntSum(1)\ntSum(2, 2)\n");
     EXPECT_EQ(1u, run.exitCode);
     EXPECT_EQ("tSum(1, 1) -> 2\nline 2, column 1: tSum takes 2 or 3 arguments (int, int [, int]), got 1\n", run.out);
+}
+
+TEST(Program, CrashingCommandIsReportedWithItsLineAndExitCodeThree)
+{
+    const Outcome run = zubhost("- " + kExtender, "tSum(1, 1)\n\ntCrash()\ntSum(2, 2)\n");
+    EXPECT_EQ(3u, run.exitCode);
+    EXPECT_EQ(0u, run.out.find("tSum(1, 1) -> 2\nline 3: the call crashed: exception 0xC0000005 at ")) << run.out;
+    EXPECT_EQ(std::string::npos, run.out.find("tSum(2, 2)")) << run.out;
 }
 
 TEST(Program, WhatCannotStartGivesExitCodeTwo)

@@ -32,6 +32,7 @@ const Entry kTable[] = {
     {"tSilent", 2, 1, 0, 0x0, 0},       // int -> ends without a result, returning the int
     {"tNumber", 2, 1, 0, 0x1, 0},       // text -> the integer of its cell
     {"tClassOf", 2, 1, 0, 0x0, 0},      // window -> its class name
+    {"tCrash", 2, 0, 0, 0x0, 0},        // writes through a null pointer
     {"@Answer", 3, 0, 0, 0, 42},
     {"@Minus", 3, 0, 0, 0, -7},
 };
@@ -115,6 +116,7 @@ extern "C" int __stdcall ZUBExtender2(HWND hWnd, HINSTANCE, LONG ctx, LONG cmd, 
         g_text[0] = '\0';
         GetClassNameA(reinterpret_cast<HWND>(static_cast<INT_PTR>(cells[0].nValue)), g_text, sizeof g_text);
         return deliverText(complete, ctx, data, result, g_text);
+    case 6: *static_cast<volatile int*>(nullptr) = 1; return 0;
     default: return 0;
     }
 }
