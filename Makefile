@@ -54,5 +54,9 @@ fuzz: native
 demo: build prefix
 	@tools/wine-run $(PREFIX) tools/demo $(BUILD)
 
+# The tour's picture, build/tour.png: its own Xvfb and a Wine prefix with the X11 driver.
+shots: build
+	@tools/shots $(BUILD)
+
 clean:
 	rm -rf $(BUILD)

@@ -1,0 +1,247 @@
+// The console running statements: what each line prints, checks against the table,
+// constants, notes printed and answered, and the host-side statements. Most tests use
+// an extender of their own (zubtest_extender.dll) whose results depend on no control
+// family; a few use the table of korvanet.dll.
+#include "console.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
+
+namespace {
+
+using zub::console::Console;
+
+// Window handles differ from run to run.
+std::string withoutHandles(const std::string& text)
+{
+    static const std::regex handle("window 0x[0-9A-F]{8}");
+    return std::regex_replace(text, handle, "window HWND");
+}
+
+class ConsoleRun : public testing::Test {
+protected:
+    explicit ConsoleRun(const std::string& dll = ZUB_TEST_EXTENDER) : host(dll)
+    {
+        host.window = dialog.hwnd();
+        console.emplace(host, dialog, notes, out);
+    }
+
+    // Runs the lines as a script and returns what they printed, one element a line.
+    std::vector<std::string> run(std::initializer_list<const char*> lines)
+    {
+        out.str("");
+        int number = 0;
+        for (const char* line : lines) console->run(line, ++number);
+        std::vector<std::string> printed;
+        std::istringstream in(withoutHandles(out.str()));
+        for (std::string line; std::getline(in, line);) printed.push_back(line);
+        return printed;
+    }
+
+    using Lines = std::vector<std::string>;
+
+    zub::Host host; // before the dialog, so the dialog goes first
+    zub::Dialog dialog;
+    zub::NoteCatcher notes;
+    std::ostringstream out;
+    std::optional<Console> console;
+};
+
+TEST_F(ConsoleRun, EveryCallPrintsItsArgumentsAndItsResult)
+{
+    EXPECT_EQ((Lines{
+                  "tEcho(\"hi \\\"there\\\"\") -> \"hi \\\"there\\\"\"",
+                  "$s = tSum(1, 2) -> 3",
+                  "tSum($s=3, 0x10, -1) -> 18",
+                  "TSUM(-2147483648, -1) -> 2147483647",
+              }),
+              run({"tEcho(\"hi \\\"there\\\"\")", "$s = tSum(1, 2)", "tSum($s, 0x10, -1)",
+                   "TSUM(-2147483648, -1)"}));
+    EXPECT_EQ(0, console->failures());
+    ASSERT_NE(nullptr, console->variable("s"));
+    EXPECT_EQ(3, console->variable("s")->integer);
+}
+
+TEST_F(ConsoleRun, OmittedOptionalArgumentReachesTheCommandAsZero)
+{
+    EXPECT_EQ((Lines{"tSum(40, 2) -> 42"}), run({"tSum(40, 2)"}));
+}
+
+TEST_F(ConsoleRun, ConstantsComeFromTheTableWhateverTheirCase)
+{
+    EXPECT_EQ((Lines{"tSum(@Answer=42, @MINUS=-7) -> 35", "42 -7"}),
+              run({"tSum(@Answer, @MINUS)", "print @answer @minus"}));
+}
+
+TEST_F(ConsoleRun, IntegerForATextArgumentGoesAsItsDecimalTextAndItsNumber)
+{
+    EXPECT_EQ((Lines{"tEcho(42) -> \"42\"", "tNumber(42) -> 42", "tNumber(\"17\") -> 17"}),
+              run({"tEcho(42)", "tNumber(42)", "tNumber(\"17\")"}));
+}
+
+TEST_F(ConsoleRun, LinesThatCannotRunSayWhyWithTheirLineNumberAndTheScriptGoesOn)
+{
+    EXPECT_EQ((Lines{
+                  "tSum(1, 1) -> 2",
+                  "line 2, column 1: unknown command tEhco (not in the table)",
+                  "line 3, column 1: tEcho takes 1 argument (text), got 0",
+                  "line 4, column 1: tSum takes 2 or 3 arguments (int, int [, int]), got 4",
+                  "line 5, column 1: argument 1 of tSum must be an integer, not the text \"1\"",
+                  "line 6, column 6: unknown constant @Nope (not in the table)",
+                  "line 7, column 9: undefined variable $nowhere",
+                  "line 8, column 7: unterminated text",
+                  "line 9: cannot create a window of class NoSuchClass",
+                  "tSum(2, 2) -> 4",
+              }),
+              run({"tSum(1, 1)", "tEhco(\"x\")", "tEcho()", "tSum(1, 2, 3, 4)", "tSum(\"1\", 2)", "tSum(@Nope, 1)",
+                   "tSum(1, $nowhere)", "tEcho(\"open", "control NoSuchClass 0 0 10 10", "tSum(2, 2)"}));
+    EXPECT_EQ(8, console->failures());
+}
+
+TEST_F(ConsoleRun, CommandsThatAreConstantsOrConstantsThatAreCommandsAreRefused)
+{
+    // tEcho is no constant, and no command is called by a constant's name.
+    EXPECT_EQ((Lines{"line 1, column 7: unknown constant @tEcho (not in the table)"}), run({"print @tEcho"}));
+}
+
+TEST_F(ConsoleRun, NotesArePrintedAfterTheirCallAndAnsweredOk)
+{
+    EXPECT_EQ((Lines{
+                  "tNote(\"Hello there\", \"Greeting\") -> 1",
+                  "  note [Greeting] Hello there",
+                  "tNote(\"two\\nlines\", \"Note\") -> 1",
+                  "  note [Note] two\\nlines",
+              }),
+              run({"tNote(\"Hello there\", \"Greeting\")", "tNote(\"two\\nlines\", \"Note\")"}));
+    EXPECT_TRUE(notes.empty()) << "printed notes are not printed again";
+}
+
+TEST_F(ConsoleRun, CommandThatDeliversNothingSaysSo)
+{
+    EXPECT_EQ((Lines{"$x = tSilent(5) -> no result (returned 5)", "5"}), run({"$x = tSilent(5)", "print $x"}));
+}
+
+TEST_F(ConsoleRun, WindowsShowTheirClassAndTravelAsHandles)
+{
+    EXPECT_EQ((Lines{
+                  "$b = control BUTTON 10 10 80 24 0 \"Press\" -> window HWND [Button]",
+                  "tClassOf($b) -> \"Button\"",
+                  "tClassOf($dialog) -> \"ZubTestDialog\"",
+                  "window HWND [Button] ZubTestDialog",
+              }),
+              run({"$b = control BUTTON 10 10 80 24 0 \"Press\"", "tClassOf($b)", "tClassOf($dialog)",
+                   "print $b $_"}));
+    const zub::script::Value* b = console->variable("b");
+    ASSERT_NE(nullptr, b);
+    HWND button = reinterpret_cast<HWND>(static_cast<INT_PTR>(b->integer));
+    EXPECT_EQ(dialog.hwnd(), GetParent(button));
+    EXPECT_EQ("Press", zub::windowText(button));
+    EXPECT_TRUE(IsWindowVisible(button));
+}
+
+TEST_F(ConsoleRun, TypingAndKeysWorkLikeAUser)
+{
+    EXPECT_EQ((Lines{
+                  "$e = control EDIT 10 10 200 24 0 -> window HWND [Edit]",
+                  "type $e \"Hello\" -> \"Hello\"",
+                  "key $e backspace 2 -> \"Hel\"",
+                  "key $e home -> \"Hel\"",
+                  "type $e \">\" -> \">Hel\"",
+                  "key $e end -> \">Hel\"",
+                  "key $e left -> \">Hel\"",
+                  "key $e delete -> \">He\"",
+                  "select $e 0 1",
+                  "type $e \"#\" -> \"#He\"",
+              }),
+              run({"$e = control EDIT 10 10 200 24 0", "type $e \"Hello\"", "key $e backspace 2", "key $e home",
+                   "type $e \">\"", "key $e end", "key $e left", "key $e delete", "select $e 0 1", "type $e \"#\""}));
+    HWND edit = reinterpret_cast<HWND>(static_cast<INT_PTR>(console->variable("e")->integer));
+    EXPECT_EQ(edit, GetFocus());
+    EXPECT_NE(0, SendMessageA(edit, EM_GETMODIFY, 0, 0)) << "typing marks the box as changed";
+}
+
+TEST_F(ConsoleRun, TypeThenCallsTheCommandAfterEveryCharacter)
+{
+    EXPECT_EQ((Lines{
+                  "$e = control EDIT 10 10 200 24 0 -> window HWND [Edit]",
+                  "type $e \"a\" then $last = tClassOf($e) -> \"Edit\"",
+                  "type $e \"b\" then $last = tClassOf($e) -> \"Edit\"",
+                  "key $e backspace then tSum(1, 1) -> 2",
+                  "key $e backspace then tSum(1, 1) -> 2",
+                  "type $e \"x\" -> \"x\"",
+                  "line 5, column 18: unknown command nothing (not in the table)",
+              }),
+              run({"$e = control EDIT 10 10 200 24 0", "type $e \"ab\" then $last = tClassOf($e)",
+                   "key $e backspace 2 then tSum(1, 1)", "type $e \"x\"", "type $e \"y\" then nothing(1)"}));
+    EXPECT_EQ("Edit", console->variable("last")->text);
+    HWND edit = reinterpret_cast<HWND>(static_cast<INT_PTR>(console->variable("e")->integer));
+    EXPECT_EQ("x", zub::windowText(edit)) << "a call that cannot run stops the typing before the first key";
+}
+
+TEST_F(ConsoleRun, HostSideListsAndRawMessages)
+{
+    EXPECT_EQ((Lines{
+                  "$lb = control LISTBOX 10 10 100 100 0 -> window HWND [ListBox]",
+                  "add $lb \"Alpha\" \"Beta\" 3 -> 3 entries",
+                  "send $lb 0x0186 1 -> 1",
+                  "send $lb 0x0188 -> 1",
+                  "$e = control EDIT 10 120 100 24 0 -> window HWND [Edit]",
+                  "line 6, column 5: add needs a list box or a combo box, not a window of class Edit",
+                  "line 7, column 6: 5 is not a window",
+              }),
+              run({"$lb = control LISTBOX 10 10 100 100 0", "add $lb \"Alpha\" \"Beta\" 3", "send $lb 0x0186 1",
+                   "send $lb 0x0188", "$e = control EDIT 10 120 100 24 0", "add $e \"x\"", "type 5 \"x\""}));
+}
+
+TEST_F(ConsoleRun, ValuesAndPrint)
+{
+    EXPECT_EQ((Lines{"Items: 16 -3 0x10", "\"quoted\"\ttab", ""}),
+              run({"$n = 0x10", "$m = -3", "$label = \"Items: \" $n \" \" $m \" 0x10\"", "print $label",
+                   "print \"\\\"quoted\\\"\\ttab\"", "print"}));
+    const zub::script::Value* temp = console->variable("temp");
+    ASSERT_NE(nullptr, temp);
+    EXPECT_EQ('\\', temp->text.back());
+}
+
+TEST_F(ConsoleRun, DialogTakesItsClientSizeAndTitle)
+{
+    EXPECT_TRUE(run({"dialog 300 200 \"Small\""}).empty());
+    RECT client = {};
+    GetClientRect(dialog.hwnd(), &client);
+    EXPECT_EQ(300, client.right);
+    EXPECT_EQ(200, client.bottom);
+    EXPECT_EQ("Small", zub::windowText(dialog.hwnd()));
+}
+
+class ConsoleOnKorvanet : public ConsoleRun {
+protected:
+    ConsoleOnKorvanet() : ConsoleRun(zub::Host::defaultDllPath()) {}
+};
+
+TEST_F(ConsoleOnKorvanet, ChecksFollowTheExtendersTable)
+{
+    EXPECT_EQ((Lines{
+                  "line 1, column 1: ebMask takes 2 or 3 arguments (int, text [, int]), got 1",
+                  "line 2, column 1: argument 2 of lvInsertItem must be an integer, not the text \"one\"",
+                  "line 3, column 1: trSETBUDDY takes 6 arguments (int, int, int, int, text, text), got 5",
+                  "line 4, column 1: unknown command lvInsertItems (not in the table)",
+                  "0 256 512 768 1024 1 2 3 1020 42 1",
+              }),
+              run({"ebMask($dialog)", "lvInsertItem($dialog, \"one\", \"Alpha\")",
+                   "trSETBUDDY($dialog, $dialog, 40, 20, \"Low\")", "lvInsertItems($dialog, 1, \"x\")",
+                   "print @nPAREN @nparens @NPERIOD @nPlain @nNONUM @left @RIGHT @Center @dbVersion @EasterEgg "
+                   "@TestConstant"}));
+}
+
+TEST_F(ConsoleOnKorvanet, OptionalArgumentMayBeLeftOutOrGiven)
+{
+    const Lines printed = run({"$rt = control EDIT 0 0 10 10", "rtSetNumbered($rt)", "rtSetNumbered($rt, @nPERIOD)"});
+    ASSERT_EQ(3u, printed.size());
+    EXPECT_EQ(0, printed[1].rfind("rtSetNumbered($rt) -> ", 0)) << printed[1];
+    EXPECT_EQ(0, printed[2].rfind("rtSetNumbered($rt, @nPERIOD=512) -> ", 0)) << printed[2];
+    EXPECT_EQ(0, console->failures());
+}
+
+} // namespace

@@ -1,0 +1,78 @@
+// Sample scripts run against korvanet.dll, their printed lines compared with the
+// transcripts in tests/console/transcripts. Only samples whose every result is the
+// same whichever command families are built have a transcript here.
+//
+// To write the transcripts anew from a run (after checking the run by eye), set
+// ZUB_UPDATE_TRANSCRIPTS=1 in the environment of this test program.
+#include "console.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+namespace {
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+// Window handles and the temp folder differ from machine to machine.
+std::string portable(std::string text, const std::string& temp)
+{
+    text = std::regex_replace(text, std::regex("window 0x[0-9A-F]{8}"), "window HWND");
+    for (size_t at; !temp.empty() && (at = text.find(temp)) != std::string::npos;) text.replace(at, temp.size(), "%TEMP%\\");
+    return text;
+}
+
+class Transcript : public testing::TestWithParam<const char*> {};
+
+TEST_P(Transcript, SampleRunPrintsItsTranscript)
+{
+    const std::string name = GetParam();
+    const std::string script = readFile(std::string(ZUB_SAMPLES_DIR) + "\\" + name + ".zub");
+    ASSERT_FALSE(script.empty()) << name;
+    const std::string expectedPath = std::string(ZUB_TRANSCRIPTS_DIR) + "\\" + name + ".txt";
+
+    std::ostringstream out;
+    int failures = 0;
+    {
+        zub::Host host;
+        zub::Dialog dialog(800, 600, "transcript");
+        zub::NoteCatcher notes;
+        host.window = dialog.hwnd();
+        zub::console::Console console(host, dialog, notes, out);
+        std::istringstream lines(script);
+        int number = 0;
+        for (std::string line; std::getline(lines, line);) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            console.run(line, ++number);
+        }
+        failures = console.failures();
+        char temp[MAX_PATH + 1] = {};
+        GetTempPathA(sizeof temp, temp);
+        const std::string printed = portable(out.str(), temp);
+
+        const char* update = std::getenv("ZUB_UPDATE_TRANSCRIPTS");
+        if (update != nullptr && std::string(update) == "1") {
+            std::ofstream(expectedPath, std::ios::binary) << printed;
+            GTEST_SKIP() << "wrote " << expectedPath;
+        }
+        EXPECT_EQ(readFile(expectedPath), printed) << name;
+    }
+    if (name == std::string("mistakes")) {
+        EXPECT_GT(failures, 0);
+    } else {
+        EXPECT_EQ(0, failures) << name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, Transcript, testing::Values("console", "mistakes"));
+
+} // namespace

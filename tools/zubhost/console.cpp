@@ -1,0 +1,543 @@
+#include "console.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace zub::console {
+
+using script::Operand;
+using script::Statement;
+using script::Value;
+
+namespace {
+
+int g_currentLine = 0;
+
+// A line that cannot run: the reason, and where in the line it lies.
+struct LineError {
+    std::string message;
+    int column = 0;
+};
+
+std::string lowerAnsi(std::string s)
+{
+    if (!s.empty()) CharLowerA(s.data());
+    return s;
+}
+
+std::string className(HWND window)
+{
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+// Window handles are numbers above 0xFFFF; small numbers are never taken for one.
+bool isWindowHandle(int32_t value)
+{
+    return static_cast<uint32_t>(value) > 0xFFFF &&
+           IsWindow(reinterpret_cast<HWND>(static_cast<INT_PTR>(value)));
+}
+
+std::string windowText(HWND window)
+{
+    const int length = GetWindowTextLengthA(window);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const int got = GetWindowTextA(window, text.data(), length + 1);
+    text.resize(static_cast<size_t>(got > 0 ? got : 0));
+    return text;
+}
+
+// Control characters of a note as escapes, so that every note is one line.
+std::string oneLine(const std::string& text)
+{
+    std::string out;
+    for (char c : text) {
+        if (c == '\r') continue;
+        if (c == '\n') out += "\\n";
+        else if (c == '\t') out += "\\t";
+        else out += c;
+    }
+    return out;
+}
+
+std::string textOf(const Value& v) { return v.isText() ? v.text : std::to_string(v.integer); }
+
+struct Key {
+    const char* name;
+    WORD vk;
+    char character; // what the keyboard's translation adds as WM_CHAR; 0 for none
+    bool extended;
+};
+
+const Key kKeys[] = {
+    {"backspace", VK_BACK, '\b', false}, {"delete", VK_DELETE, 0, true}, {"enter", VK_RETURN, '\r', false},
+    {"tab", VK_TAB, '\t', false},        {"escape", VK_ESCAPE, 27, false}, {"left", VK_LEFT, 0, true},
+    {"right", VK_RIGHT, 0, true},        {"up", VK_UP, 0, true},           {"down", VK_DOWN, 0, true},
+    {"home", VK_HOME, 0, true},          {"end", VK_END, 0, true},
+};
+
+} // namespace
+
+std::string render(const Value& value)
+{
+    if (value.isText()) return script::quote(value.text);
+    if (isWindowHandle(value.integer)) {
+        char text[64];
+        std::snprintf(text, sizeof text, "window 0x%08X", static_cast<unsigned>(value.integer));
+        return std::string(text) + " [" +
+               className(reinterpret_cast<HWND>(static_cast<INT_PTR>(value.integer))) + "]";
+    }
+    return std::to_string(value.integer);
+}
+
+void pumpFor(int milliseconds)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        Dialog::pump();
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= static_cast<DWORD>(milliseconds)) break;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(milliseconds) - elapsed, QS_ALLINPUT);
+    }
+}
+
+struct Console::Prepared {
+    std::string target;
+    std::string name;
+    int index = 0;
+    std::vector<Arg> args;
+    std::string echo;
+};
+
+Console::Console(Host& host, Dialog& dialog, NoteCatcher& notes, std::ostream& out)
+    : m_host(host), m_dialog(dialog), m_notes(notes), m_out(out)
+{
+    for (const EntryInfo& entry : m_host.table()) {
+        if (entry.kind == 2) m_commands.emplace(lowerAnsi(entry.name), entry.index);
+        if (entry.kind == 3) m_constants.emplace(lowerAnsi(entry.name), entry.value);
+    }
+    m_variables["dialog"] = Value::ofInteger(static_cast<int32_t>(reinterpret_cast<INT_PTR>(m_dialog.hwnd())));
+    char temp[MAX_PATH + 1] = {};
+    GetTempPathA(sizeof temp, temp);
+    m_variables["temp"] = Value::ofText(temp);
+    m_notes.clear();
+}
+
+int Console::currentLine() { return g_currentLine; }
+
+const Value* Console::variable(const std::string& name) const
+{
+    const auto found = m_variables.find(name);
+    return found != m_variables.end() ? &found->second : nullptr;
+}
+
+bool Console::run(std::string_view text, int lineNumber)
+{
+    g_currentLine = lineNumber;
+    const script::Parsed parsed = script::parseLine(text);
+    std::string failure;
+    int column = 0;
+    if (!parsed.ok()) {
+        failure = parsed.error->message;
+        column = parsed.error->column;
+    } else {
+        try {
+            runStatement(*parsed.statement);
+        } catch (const LineError& e) {
+            failure = e.message;
+            column = e.column;
+        }
+    }
+    Dialog::pump();
+    flushNotes();
+    if (failure.empty()) return true;
+    ++m_failures;
+    line("line " + std::to_string(lineNumber) + (column > 0 ? ", column " + std::to_string(column) : "") + ": " +
+         failure);
+    return false;
+}
+
+void Console::runStatement(const Statement& s)
+{
+    switch (s.kind) {
+    case Statement::Kind::Empty: return;
+    case Statement::Kind::Call: perform(prepare(s.call), ""); return;
+    case Statement::Kind::Assign: {
+        const std::vector<Value> values = resolveAll(s.operands);
+        if (values.size() == 1) {
+            assign(s.target, values[0]);
+        } else {
+            std::string joined;
+            for (const Value& v : values) joined += textOf(v);
+            assign(s.target, Value::ofText(joined));
+        }
+        return;
+    }
+    case Statement::Kind::Control: control(s); return;
+    case Statement::Kind::Add: add(s); return;
+    case Statement::Kind::Type: type(s); return;
+    case Statement::Kind::Key: key(s); return;
+    case Statement::Kind::Select: select(s); return;
+    case Statement::Kind::Hover: hover(s); return;
+    case Statement::Kind::Send: send(s); return;
+    case Statement::Kind::Print: print(s); return;
+    case Statement::Kind::Wait: {
+        const int32_t ms = integer(s.operands[0], "wait needs milliseconds");
+        if (ms < 0 || ms > 600000) throw LineError{"wait takes 0 to 600000 milliseconds", s.operands[0].column};
+        pumpFor(ms);
+        return;
+    }
+    case Statement::Kind::Dialog: dialogSize(s); return;
+    }
+}
+
+Value Console::resolve(const Operand& o) const
+{
+    switch (o.kind) {
+    case Operand::Kind::Integer: return Value::ofInteger(o.integer);
+    case Operand::Kind::Text: return Value::ofText(o.text);
+    case Operand::Kind::Variable: {
+        const Value* v = variable(o.text);
+        if (v == nullptr) throw LineError{"undefined variable $" + o.text, o.column};
+        return *v;
+    }
+    case Operand::Kind::Constant: {
+        const auto found = m_constants.find(lowerAnsi(o.text));
+        if (found == m_constants.end()) throw LineError{"unknown constant " + o.text + " (not in the table)", o.column};
+        return Value::ofInteger(found->second);
+    }
+    case Operand::Kind::Word: break;
+    }
+    throw LineError{"expected a value, not the word " + o.text, o.column};
+}
+
+std::vector<Value> Console::resolveAll(const std::vector<Operand>& operands) const
+{
+    std::vector<Value> values;
+    for (const Operand& o : operands) values.push_back(resolve(o));
+    return values;
+}
+
+// An operand as the echo of a line shows it: literals as written, variables and
+// constants with their values (a window variable by its name alone).
+std::string Console::echo(const Operand& o) const
+{
+    switch (o.kind) {
+    case Operand::Kind::Variable: {
+        const Value v = resolve(o);
+        if (!v.isText() && isWindowHandle(v.integer)) return "$" + o.text;
+        return "$" + o.text + "=" + render(v);
+    }
+    case Operand::Kind::Constant: return o.source + "=" + render(resolve(o));
+    default: return o.source;
+    }
+}
+
+std::string Console::echoAll(const std::vector<Operand>& operands, const char* separator) const
+{
+    std::string out;
+    for (size_t i = 0; i < operands.size(); ++i) {
+        if (i > 0) out += separator;
+        out += echo(operands[i]);
+    }
+    return out;
+}
+
+HWND Console::window(const Operand& o) const
+{
+    const Value v = resolve(o);
+    if (v.isText() || !IsWindow(reinterpret_cast<HWND>(static_cast<INT_PTR>(v.integer)))) {
+        throw LineError{o.source + " is not a window", o.column};
+    }
+    return reinterpret_cast<HWND>(static_cast<INT_PTR>(v.integer));
+}
+
+int32_t Console::integer(const Operand& o, const char* what) const
+{
+    const Value v = resolve(o);
+    if (v.isText()) throw LineError{std::string(what) + ", not the text " + script::quote(v.text), o.column};
+    return v.integer;
+}
+
+std::string Console::text(const Operand& o, const char*) const { return textOf(resolve(o)); }
+
+Console::Prepared Console::prepare(const script::Call& call) const
+{
+    const auto found = m_commands.find(lowerAnsi(call.name));
+    if (found == m_commands.end()) throw LineError{"unknown command " + call.name + " (not in the table)", call.column};
+    const EntryInfo* entry = nullptr;
+    for (const EntryInfo& e : m_host.table()) {
+        if (e.index == found->second) entry = &e;
+    }
+    script::Signature signature;
+    signature.name = call.name;
+    signature.required = entry->required;
+    signature.optional = entry->optional;
+    signature.argTypes = entry->argTypes;
+
+    const std::vector<Value> values = resolveAll(call.args);
+    if (auto problem = script::checkArguments(signature, values)) throw LineError{*problem, call.column};
+
+    Prepared p;
+    p.target = call.target;
+    p.name = call.name;
+    p.index = entry->index;
+    for (const Value& v : values) p.args.push_back(v.isText() ? Arg(v.text) : Arg(static_cast<long>(v.integer)));
+    p.echo = call.name + "(" + echoAll(call.args, ", ") + ")";
+    return p;
+}
+
+void Console::perform(const Prepared& call, const std::string& prefix)
+{
+    const Result result = m_host.callIndex(call.index, call.args);
+    Value delivered;
+    std::string shown;
+    if (result.completions == 0) {
+        delivered = Value::ofInteger(result.returned);
+        shown = "no result (returned " + std::to_string(result.returned) + ")";
+    } else {
+        if (result.type == 2) {
+            delivered = Value::ofText(result.text);
+        } else {
+            delivered = Value::ofInteger(result.integer);
+        }
+        shown = render(delivered);
+        if (result.type != 1 && result.type != 2) shown += " (value type " + std::to_string(result.type) + ")";
+        if (result.completions > 1) shown += " (delivered " + std::to_string(result.completions) + " times)";
+    }
+    if (!call.target.empty()) assign(call.target, delivered);
+    m_variables["_"] = delivered;
+    line(prefix + (call.target.empty() ? "" : "$" + call.target + " = ") + call.echo + " -> " + shown);
+    flushNotes();
+}
+
+void Console::control(const Statement& s)
+{
+    const auto& ops = s.operands;
+    const int32_t x = integer(ops[0], "x must be an integer");
+    const int32_t y = integer(ops[1], "y must be an integer");
+    const int32_t w = integer(ops[2], "the width must be an integer");
+    const int32_t h = integer(ops[3], "the height must be an integer");
+    const DWORD style = ops.size() > 4 ? static_cast<DWORD>(integer(ops[4], "the style must be an integer")) : 0;
+    const std::string caption = ops.size() > 5 ? text(ops[5], "") : "";
+
+    auto create = [&] {
+        return CreateWindowExA(0, s.word.c_str(), caption.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, w, h,
+                               m_dialog.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(m_nextChildId)),
+                               GetModuleHandleA(nullptr), nullptr);
+    };
+    HWND made = create();
+    if (made == nullptr) {
+        // The rich edit classes come with their libraries.
+        LoadLibraryA("Msftedit.dll");
+        LoadLibraryA("riched20.dll");
+        made = create();
+    }
+    if (made == nullptr) {
+        throw LineError{"cannot create a window of class " + s.word, 0};
+    }
+    ++m_nextChildId;
+    // A dialog gives its controls its font.
+    SendMessageA(made, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    const Value handle = Value::ofInteger(static_cast<int32_t>(reinterpret_cast<INT_PTR>(made)));
+    if (!s.target.empty()) assign(s.target, handle);
+    m_variables["_"] = handle;
+    line((s.target.empty() ? "" : "$" + s.target + " = ") + "control " + s.word + " " + echoAll(ops, " ") + " -> " +
+         render(handle));
+}
+
+void Console::add(const Statement& s)
+{
+    HWND box = window(s.operands[0]);
+    const std::string cls = lowerAnsi(className(box));
+    UINT message = 0;
+    if (cls == "listbox") message = LB_ADDSTRING;
+    if (cls == "combobox") message = CB_ADDSTRING;
+    if (message == 0) throw LineError{"add needs a list box or a combo box, not a window of class " + className(box),
+                        s.operands[0].column};
+    const std::vector<Operand> items(s.operands.begin() + 1, s.operands.end());
+    for (const Operand& item : items) {
+        const std::string t = text(item, "");
+        SendMessageA(box, message, 0, reinterpret_cast<LPARAM>(t.c_str()));
+    }
+    const LRESULT count = SendMessageA(box, message == LB_ADDSTRING ? LB_GETCOUNT : CB_GETCOUNT, 0, 0);
+    line("add " + echo(s.operands[0]) + " " + echoAll(items, " ") + " -> " + std::to_string(count) + " entries");
+}
+
+void Console::type(const Statement& s)
+{
+    HWND target = window(s.operands[0]);
+    const std::string typed = text(s.operands[1], "");
+    std::optional<Prepared> then;
+    if (s.then) then = prepare(*s.then);
+    SetFocus(target);
+    Dialog::pump();
+    for (char c : typed) {
+        SendMessageA(target, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1);
+        Dialog::pump();
+        if (then) perform(*then, "type " + echo(s.operands[0]) + " " + script::quote(std::string(1, c)) + " then ");
+    }
+    if (!then) line("type " + echo(s.operands[0]) + " " + script::quote(typed) + " -> " + script::quote(windowText(target)));
+}
+
+void Console::key(const Statement& s)
+{
+    HWND target = window(s.operands[0]);
+    const int32_t count = s.operands.size() > 1 ? integer(s.operands[1], "the count must be an integer") : 1;
+    if (count < 1 || count > 1000) throw LineError{"key presses 1 to 1000 times", s.operands[1].column};
+    const Key* key = nullptr;
+    for (const Key& k : kKeys) {
+        if (s.word == k.name) key = &k;
+    }
+    std::optional<Prepared> then;
+    if (s.then) then = prepare(*s.then);
+    SetFocus(target);
+    Dialog::pump();
+    const UINT scan = MapVirtualKeyA(key->vk, 0 /* MAPVK_VK_TO_VSC */);
+    const LPARAM down = 1 | static_cast<LPARAM>(scan) << 16 | (key->extended ? 1 << 24 : 0);
+    const LPARAM up = down | static_cast<LPARAM>(0xC0000000u);
+    const std::string shown = "key " + echo(s.operands[0]) + " " + s.word;
+    for (int i = 0; i < count; ++i) {
+        SendMessageA(target, WM_KEYDOWN, key->vk, down);
+        if (key->character != 0) SendMessageA(target, WM_CHAR, static_cast<WPARAM>(key->character), down);
+        SendMessageA(target, WM_KEYUP, key->vk, up);
+        Dialog::pump();
+        if (then) perform(*then, shown + " then ");
+    }
+    if (!then) {
+        line(shown + (count > 1 ? " " + std::to_string(count) : "") + " -> " + script::quote(windowText(target)));
+    }
+}
+
+void Console::select(const Statement& s)
+{
+    HWND target = window(s.operands[0]);
+    const int32_t start = integer(s.operands[1], "the start must be an integer");
+    const int32_t end = integer(s.operands[2], "the end must be an integer");
+    SetFocus(target);
+    SendMessageA(target, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+    line("select " + echoAll(s.operands, " "));
+}
+
+void Console::hover(const Statement& s)
+{
+    HWND target = window(s.operands[0]);
+    RECT client = {};
+    GetClientRect(target, &client);
+    POINT centre = {(client.left + client.right) / 2, (client.top + client.bottom) / 2};
+    POINT onScreen = centre;
+    ClientToScreen(target, &onScreen);
+    SetCursorPos(onScreen.x, onScreen.y);
+    // Where no real pointer moves (a headless desktop), the window still learns of it.
+    PostMessageA(target, WM_MOUSEMOVE, 0, MAKELPARAM(centre.x, centre.y));
+    pumpFor(50);
+    line("hover " + echo(s.operands[0]));
+}
+
+void Console::send(const Statement& s)
+{
+    HWND target = window(s.operands[0]);
+    const int32_t message = integer(s.operands[1], "the message must be an integer");
+    const int32_t wParam = s.operands.size() > 2 ? integer(s.operands[2], "wParam must be an integer") : 0;
+    // A text as lParam goes as the address of its characters.
+    const Value lParam = s.operands.size() > 3 ? resolve(s.operands[3]) : Value::ofInteger(0);
+    const LRESULT reply =
+        SendMessageA(target, static_cast<UINT>(message), static_cast<WPARAM>(static_cast<uint32_t>(wParam)),
+                     lParam.isText() ? reinterpret_cast<LPARAM>(lParam.text.c_str()) : static_cast<LPARAM>(lParam.integer));
+    const Value shown = Value::ofInteger(static_cast<int32_t>(reply));
+    m_variables["_"] = shown;
+    line("send " + echoAll(s.operands, " ") + " -> " + render(shown));
+}
+
+void Console::print(const Statement& s)
+{
+    std::string out;
+    for (size_t i = 0; i < s.operands.size(); ++i) {
+        const Value v = resolve(s.operands[i]);
+        if (i > 0) out += ' ';
+        out += v.isText() ? v.text : render(v);
+    }
+    line(out);
+}
+
+void Console::dialogSize(const Statement& s)
+{
+    const int32_t w = integer(s.operands[0], "the width must be an integer");
+    const int32_t h = integer(s.operands[1], "the height must be an integer");
+    if (w < 1 || h < 1 || w > 10000 || h > 10000) throw LineError{"the dialog takes 1 to 10000 pixels a side", 0};
+    RECT r = {0, 0, w, h};
+    const HWND dialog = m_dialog.hwnd();
+    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongA(dialog, GWL_EXSTYLE)));
+    SetWindowPos(dialog, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER);
+    if (s.operands.size() > 2) SetWindowTextA(dialog, text(s.operands[2], "").c_str());
+}
+
+void Console::assign(const std::string& name, const Value& value) { m_variables[name] = value; }
+
+void Console::line(const std::string& text) { m_out << text << '\n' << std::flush; }
+
+void Console::flushNotes()
+{
+    for (const Note& note : m_notes.notes()) line("  note [" + oneLine(note.caption) + "] " + oneLine(note.text));
+    m_notes.clear();
+}
+
+void printTable(Host& host, std::ostream& out)
+{
+    char path[MAX_PATH + 1] = {};
+    GetModuleFileNameA(host.module(), path, MAX_PATH);
+    std::string description;
+    const int version = host.identify(&description);
+    const int level = host.interfaceLevel();
+    const auto& table = host.table();
+    int commands = 0, constants = 0;
+    size_t width = 4;
+    for (const EntryInfo& e : table) {
+        if (e.kind == 2) ++commands;
+        if (e.kind == 3) ++constants;
+        width = std::max(width, e.name.size());
+    }
+    out << "extender   " << path << '\n';
+    out << "identity   " << script::quote(description) << " version " << version << '\n';
+    out << "interface  level " << level << (level == 5 ? "" : " (the host offers level 5)") << '\n';
+    out << "entries    " << table.size() << ": " << commands << " commands, " << constants << " constants\n\n";
+
+    char row[512];
+    std::snprintf(row, sizeof row, "%5s  %-8s  %-*s  %s\n", "index", "kind", static_cast<int>(width), "name",
+                  "arguments or value");
+    out << row;
+    for (const EntryInfo& e : table) {
+        std::string detail;
+        const char* kind = "";
+        std::string other;
+        if (e.kind == 2) {
+            kind = "command";
+            script::Signature signature;
+            signature.required = e.required;
+            signature.optional = e.optional;
+            signature.argTypes = e.argTypes;
+            detail = "(" + script::describeArguments(signature) + ")";
+        } else if (e.kind == 3) {
+            kind = "constant";
+            char hex[16];
+            std::snprintf(hex, sizeof hex, "0x%X", static_cast<unsigned>(e.value));
+            detail = "= " + std::to_string(e.value) + (e.value < 0 || e.value > 9 ? std::string(" (") + hex + ")" : "");
+        } else {
+            other = "kind " + std::to_string(e.kind);
+            kind = other.c_str();
+        }
+        if (e.nameLength != static_cast<int>(e.name.size())) {
+            detail += "  (the record gives the name length " + std::to_string(e.nameLength) + ")";
+        }
+        std::snprintf(row, sizeof row, "%5d  %-8s  %-*s  %s\n", e.index, kind, static_cast<int>(width), e.name.c_str(),
+                      detail.c_str());
+        out << row;
+    }
+    out << std::flush;
+}
+
+} // namespace zub::console

@@ -1,0 +1,87 @@
+// The console host: runs script statements against an extender DLL loaded as the
+// host loads it, in one real dialog window, and prints every call with its result.
+#pragma once
+
+#include "script.h"
+
+#include "dialog.h"
+#include "host.h"
+#include "notes.h"
+
+#include <map>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace zub::console {
+
+class Console {
+public:
+    // The host's calls carry the dialog as their window; every line goes to out.
+    Console(Host& host, Dialog& dialog, NoteCatcher& notes, std::ostream& out);
+
+    // Runs one statement; false when it could not run (the reason is printed with the
+    // line number).
+    bool run(std::string_view line, int lineNumber);
+
+    int failures() const { return m_failures; }
+    const script::Value* variable(const std::string& name) const;
+
+    // The line now running, for a crash report.
+    static int currentLine();
+
+private:
+    struct Prepared;
+
+    void runStatement(const script::Statement& statement);
+    script::Value resolve(const script::Operand& operand) const;
+    std::vector<script::Value> resolveAll(const std::vector<script::Operand>& operands) const;
+    std::string echo(const script::Operand& operand) const;
+    std::string echoAll(const std::vector<script::Operand>& operands, const char* separator) const;
+    HWND window(const script::Operand& operand) const;
+    int32_t integer(const script::Operand& operand, const char* what) const;
+    std::string text(const script::Operand& operand, const char* what) const;
+
+    Prepared prepare(const script::Call& call) const;
+    void perform(const Prepared& call, const std::string& prefix);
+
+    void control(const script::Statement& s);
+    void add(const script::Statement& s);
+    void type(const script::Statement& s);
+    void key(const script::Statement& s);
+    void select(const script::Statement& s);
+    void hover(const script::Statement& s);
+    void send(const script::Statement& s);
+    void print(const script::Statement& s);
+    void dialogSize(const script::Statement& s);
+
+    void assign(const std::string& name, const script::Value& value);
+    void line(const std::string& text);
+    void flushNotes();
+
+    Host& m_host;
+    Dialog& m_dialog;
+    NoteCatcher& m_notes;
+    std::ostream& m_out;
+    std::map<std::string, int> m_commands;        // lower-case name -> table index
+    std::map<std::string, int32_t> m_constants;   // lower-case name -> value
+    std::map<std::string, script::Value> m_variables;
+    int m_failures = 0;
+    int m_nextChildId = 1000;
+};
+
+// Formats a value as a result line shows it: an integer in decimal (a window as
+// "window 0x... [class]"), a text quoted.
+std::string render(const script::Value& value);
+
+// The identity and the table as the host sees them, as --table prints them.
+void printTable(Host& host, std::ostream& out);
+
+// Dispatches messages for the given time.
+void pumpFor(int milliseconds);
+
+// Saves a picture of the window as it shows on the screen, as PNG; the reason when it
+// could not, or empty.
+std::string saveShot(HWND window, const std::string& path);
+
+} // namespace zub::console

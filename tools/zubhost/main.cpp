@@ -1,0 +1,245 @@
+// zubhost: a console host for trying an extender without the closed scripting host.
+//
+//   zubhost --table [DLL]                  identity and table, as the host sees them
+//   zubhost [options] SCRIPT [DLL]         runs a script, printing every call
+//   zubhost [options] - [DLL]              statements from standard input
+//
+// Options: --interactive (message boxes and the dialog are left to the user),
+// --strict (stop at the first line that cannot run), --shot FILE.png (a picture of
+// the dialog when the script ends).
+#include "console.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <deque>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <sstream>
+
+namespace {
+
+constexpr int kLinesFailed = 1;
+constexpr int kCannotStart = 2;
+constexpr int kCrashed = 3;
+
+const char kUsage[] =
+    "usage: zubhost --table [DLL]\n"
+    "       zubhost [--interactive] [--strict] [--shot FILE.png] SCRIPT|- [DLL]\n"
+    "DLL defaults to korvanet.dll beside zubhost.exe; - reads statements from standard input.\n";
+
+LONG WINAPI reportCrash(EXCEPTION_POINTERS* info)
+{
+    std::fflush(stdout);
+    std::printf("line %d: the call crashed: exception 0x%08lX at %p\n", zub::console::Console::currentLine(),
+                info->ExceptionRecord->ExceptionCode, info->ExceptionRecord->ExceptionAddress);
+    std::fflush(stdout);
+    ExitProcess(kCrashed);
+}
+
+std::string besideThisProgram(const char* file)
+{
+    char path[MAX_PATH + 1] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string dir(path);
+    const size_t slash = dir.find_last_of("\\/");
+    dir = slash == std::string::npos ? "" : dir.substr(0, slash + 1);
+    return dir + file;
+}
+
+std::string baseName(const std::string& path)
+{
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::vector<std::string> splitLines(const std::string& content)
+{
+    std::vector<std::string> lines;
+    std::string text = content;
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3); // a UTF-8 mark at the start
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// Standard input, read on a thread of its own, so the dialog keeps painting while
+// the console waits for the next statement.
+struct InputLines {
+    CRITICAL_SECTION lock;
+    HANDLE ready = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    std::deque<std::optional<std::string>> lines; // nullopt: the input has ended
+
+    InputLines() { InitializeCriticalSection(&lock); }
+
+    void push(std::optional<std::string> line)
+    {
+        EnterCriticalSection(&lock);
+        lines.push_back(std::move(line));
+        LeaveCriticalSection(&lock);
+        SetEvent(ready);
+    }
+
+    bool pop(std::optional<std::string>& line)
+    {
+        EnterCriticalSection(&lock);
+        const bool any = !lines.empty();
+        if (any) {
+            line = std::move(lines.front());
+            lines.pop_front();
+        }
+        LeaveCriticalSection(&lock);
+        return any;
+    }
+
+    static DWORD WINAPI reader(void* self)
+    {
+        auto* input = static_cast<InputLines*>(self);
+        std::string line;
+        bool first = true;
+        while (std::getline(std::cin, line)) {
+            if (first && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
+            first = false;
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            input->push(line);
+        }
+        input->push(std::nullopt);
+        return 0;
+    }
+};
+
+struct Options {
+    bool table = false;
+    bool interactive = false;
+    bool strict = false;
+    std::string shot;
+    std::vector<std::string> positional;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    SetUnhandledExceptionFilter(reportCrash);
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+    _setmode(_fileno(stdout), _O_BINARY); // lines end in a line feed alone, on every platform
+
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--table") options.table = true;
+        else if (a == "--interactive") options.interactive = true;
+        else if (a == "--strict") options.strict = true;
+        else if (a == "--shot" && i + 1 < argc) options.shot = argv[++i];
+        else if (a == "--help" || a == "-h" || a == "/?") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
+            std::fprintf(stderr, "zubhost: unknown option %s\n%s", a.c_str(), kUsage);
+            return kCannotStart;
+        } else {
+            options.positional.push_back(a);
+        }
+    }
+    const size_t needed = options.table ? 0 : 1;
+    if (options.positional.size() < needed || options.positional.size() > needed + 1) {
+        std::fputs(kUsage, stderr);
+        return kCannotStart;
+    }
+    const std::string dllPath =
+        options.positional.size() > needed ? options.positional[needed] : besideThisProgram("korvanet.dll");
+
+    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES | ICC_INTERNET_CLASSES | ICC_ANIMATE_CLASS |
+                                                ICC_PROGRESS_CLASS | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
+    InitCommonControlsEx(&icc);
+
+    std::optional<zub::Host> host;
+    try {
+        host.emplace(dllPath);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "zubhost: %s\n", e.what());
+        return kCannotStart;
+    }
+
+    if (options.table) {
+        zub::console::printTable(*host, std::cout);
+        return 0;
+    }
+
+    const std::string& script = options.positional[0];
+    const bool fromInput = script == "-";
+    std::vector<std::string> lines;
+    if (!fromInput) {
+        std::ifstream file(script, std::ios::binary);
+        if (!file) {
+            std::fprintf(stderr, "zubhost: cannot read %s\n", script.c_str());
+            return kCannotStart;
+        }
+        std::ostringstream content;
+        content << file.rdbuf();
+        lines = splitLines(content.str());
+    }
+
+    // The dialog goes before the extender is unloaded, in case the extender's code
+    // still serves its windows.
+    zub::Dialog dialog(800, 600, ("zubhost - " + (fromInput ? std::string("input") : baseName(script))).c_str());
+    zub::NoteCatcher notes;
+    notes.answer = !options.interactive;
+    host->window = dialog.hwnd();
+    zub::console::Console console(*host, dialog, notes, std::cout);
+
+    bool stopped = false;
+    if (!fromInput) {
+        for (size_t i = 0; i < lines.size() && !stopped; ++i) {
+            if (!console.run(lines[i], static_cast<int>(i) + 1) && options.strict) stopped = true;
+        }
+    } else {
+        static InputLines input; // the reader thread may outlive this scope at exit
+        const bool prompt = GetFileType(GetStdHandle(STD_INPUT_HANDLE)) == FILE_TYPE_CHAR;
+        CloseHandle(CreateThread(nullptr, 0, InputLines::reader, &input, 0, nullptr));
+        int number = 0;
+        bool ended = false;
+        if (prompt) std::fputs("zub> ", stdout), std::fflush(stdout);
+        while (!ended && !stopped && IsWindow(dialog.hwnd())) {
+            MsgWaitForMultipleObjects(1, &input.ready, FALSE, INFINITE, QS_ALLINPUT);
+            zub::Dialog::pump();
+            std::optional<std::string> line;
+            while (!ended && !stopped && input.pop(line)) {
+                if (!line) {
+                    ended = true;
+                    break;
+                }
+                if (!console.run(*line, ++number) && options.strict) stopped = true;
+                if (prompt) std::fputs("zub> ", stdout), std::fflush(stdout);
+            }
+        }
+    }
+
+    zub::Dialog::pump();
+    int status = console.failures() > 0 ? kLinesFailed : 0;
+    if (!options.shot.empty()) {
+        const std::string problem = zub::console::saveShot(dialog.hwnd(), options.shot);
+        if (!problem.empty()) {
+            std::fprintf(stderr, "zubhost: no picture: %s\n", problem.c_str());
+            status = kCannotStart;
+        }
+    }
+    if (options.interactive) {
+        // The user looks at the controls and closes the dialog when done.
+        while (IsWindow(dialog.hwnd())) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 200, QS_ALLINPUT);
+            zub::Dialog::pump();
+        }
+    }
+    std::fflush(stdout);
+    if (fromInput) ExitProcess(static_cast<UINT>(status)); // the reader may still wait on the input
+    return status;
+}

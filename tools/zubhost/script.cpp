@@ -1,0 +1,516 @@
+#include "script.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+namespace zub::script {
+
+namespace {
+
+struct Token {
+    enum class Kind { End, Integer, Text, Variable, Constant, Word, LParen, RParen, Comma, Equals };
+    Kind kind = Kind::End;
+    int32_t integer = 0;
+    std::string text;   // Text: the value; Variable/Constant/Word: the name
+    std::string source;
+    int column = 0;
+};
+
+struct Failure {
+    ParseError error;
+};
+
+[[noreturn]] void fail(int column, std::string message)
+{
+    throw Failure{ParseError{std::move(message), column}};
+}
+
+bool isNameStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
+bool isNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+
+std::string lower(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// A number: decimal or 0x hex, with an optional leading minus. It must fit 32 bits:
+// -2147483648 to 4294967295; values above 2147483647 keep their bits (0xFFFFFFFF is -1).
+int32_t parseNumber(std::string_view s, int column)
+{
+    const bool negative = !s.empty() && s[0] == '-';
+    std::string_view digits = negative ? s.substr(1) : s;
+    int radix = 10;
+    if (digits.size() > 1 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
+        radix = 16;
+        digits.remove_prefix(2);
+    }
+    if (digits.empty()) fail(column, "malformed number " + std::string(s));
+    uint64_t value = 0;
+    for (char c : digits) {
+        const int d = radix == 16 ? hexDigit(c) : (c >= '0' && c <= '9' ? c - '0' : -1);
+        if (d < 0) fail(column, "malformed number " + std::string(s));
+        value = value * radix + static_cast<uint64_t>(d);
+        if (value > 0xFFFFFFFFull) fail(column, "number " + std::string(s) + " does not fit 32 bits");
+    }
+    if (negative) {
+        if (value > 0x80000000ull) fail(column, "number " + std::string(s) + " does not fit 32 bits");
+        return static_cast<int32_t>(static_cast<uint32_t>(0u - static_cast<uint32_t>(value)));
+    }
+    return static_cast<int32_t>(static_cast<uint32_t>(value));
+}
+
+std::vector<Token> tokenize(std::string_view line)
+{
+    std::vector<Token> tokens;
+    size_t i = 0;
+    while (i < line.size()) {
+        const char c = line[i];
+        const int column = static_cast<int>(i) + 1;
+        if (c == ' ' || c == '\t') {
+            ++i;
+            continue;
+        }
+        if (c == '#') break; // a comment runs to the end of the line
+        Token token;
+        token.column = column;
+        const size_t start = i;
+        if (c == '"') {
+            token.kind = Token::Kind::Text;
+            ++i;
+            bool closed = false;
+            while (i < line.size()) {
+                const char t = line[i];
+                if (t == '"') {
+                    closed = true;
+                    ++i;
+                    break;
+                }
+                if (t != '\\') {
+                    token.text += t;
+                    ++i;
+                    continue;
+                }
+                const int escapeColumn = static_cast<int>(i) + 1;
+                if (i + 1 >= line.size()) fail(escapeColumn, "a text cannot end with a lone \\");
+                const char e = line[i + 1];
+                i += 2;
+                switch (e) {
+                case '\\': token.text += '\\'; break;
+                case '"': token.text += '"'; break;
+                case 'n': token.text += '\n'; break;
+                case 'r': token.text += '\r'; break;
+                case 't': token.text += '\t'; break;
+                case 'x': {
+                    const int hi = i < line.size() ? hexDigit(line[i]) : -1;
+                    const int lo = i + 1 < line.size() ? hexDigit(line[i + 1]) : -1;
+                    if (hi < 0 || lo < 0) fail(escapeColumn, "\\x needs two hex digits");
+                    if (hi == 0 && lo == 0) fail(escapeColumn, "a text cannot hold a zero character");
+                    token.text += static_cast<char>(hi * 16 + lo);
+                    i += 2;
+                    break;
+                }
+                default:
+                    fail(escapeColumn, std::string("unknown escape \\") + e);
+                }
+            }
+            if (!closed) fail(column, "unterminated text");
+        } else if (c == '$' || c == '@') {
+            token.kind = c == '$' ? Token::Kind::Variable : Token::Kind::Constant;
+            ++i;
+            const size_t nameStart = i;
+            if (c == '$' ? (i < line.size() && isNameStart(line[i])) : (i < line.size() && isNameChar(line[i]))) {
+                while (i < line.size() && isNameChar(line[i])) ++i;
+            }
+            if (i == nameStart) {
+                fail(column, c == '$' ? "a variable name must follow $" : "a constant name must follow @");
+            }
+            token.text = std::string(line.substr(c == '$' ? nameStart : start, i - (c == '$' ? nameStart : start)));
+        } else if (std::isdigit(static_cast<unsigned char>(c)) ||
+                   (c == '-' && i + 1 < line.size() && std::isdigit(static_cast<unsigned char>(line[i + 1])))) {
+            token.kind = Token::Kind::Integer;
+            ++i;
+            while (i < line.size() && isNameChar(line[i])) ++i;
+            token.integer = parseNumber(line.substr(start, i - start), column);
+        } else if (isNameStart(c)) {
+            token.kind = Token::Kind::Word;
+            while (i < line.size() && isNameChar(line[i])) ++i;
+            token.text = std::string(line.substr(start, i - start));
+        } else if (c == '(' || c == ')' || c == ',' || c == '=') {
+            token.kind = c == '(' ? Token::Kind::LParen
+                       : c == ')' ? Token::Kind::RParen
+                       : c == ',' ? Token::Kind::Comma
+                                  : Token::Kind::Equals;
+            ++i;
+        } else {
+            char shown[32];
+            if (std::isprint(static_cast<unsigned char>(c))) {
+                std::snprintf(shown, sizeof shown, "unexpected character '%c'", c);
+            } else {
+                std::snprintf(shown, sizeof shown, "unexpected character \\x%02X", static_cast<unsigned char>(c));
+            }
+            fail(column, shown);
+        }
+        token.source = std::string(line.substr(start, i - start));
+        tokens.push_back(std::move(token));
+    }
+    Token end;
+    end.column = static_cast<int>(line.size()) + 1;
+    tokens.push_back(end);
+    return tokens;
+}
+
+bool isValue(const Token& t)
+{
+    return t.kind == Token::Kind::Integer || t.kind == Token::Kind::Text || t.kind == Token::Kind::Variable ||
+           t.kind == Token::Kind::Constant;
+}
+
+Operand toOperand(const Token& t)
+{
+    Operand o;
+    o.column = t.column;
+    o.source = t.source;
+    o.integer = t.integer;
+    o.text = t.text;
+    switch (t.kind) {
+    case Token::Kind::Integer: o.kind = Operand::Kind::Integer; break;
+    case Token::Kind::Text: o.kind = Operand::Kind::Text; break;
+    case Token::Kind::Variable: o.kind = Operand::Kind::Variable; break;
+    case Token::Kind::Constant: o.kind = Operand::Kind::Constant; break;
+    default: o.kind = Operand::Kind::Word; break;
+    }
+    return o;
+}
+
+std::string describe(const Token& t)
+{
+    switch (t.kind) {
+    case Token::Kind::End: return "the end of the line";
+    case Token::Kind::LParen: return "'('";
+    case Token::Kind::RParen: return "')'";
+    case Token::Kind::Comma: return "','";
+    case Token::Kind::Equals: return "'='";
+    case Token::Kind::Word: return "the word " + t.text;
+    default: return t.source;
+    }
+}
+
+const char* const kKeywords[] = {"control", "add", "type", "key", "select", "hover", "send", "print", "wait", "dialog"};
+
+bool isKeyword(const std::string& word)
+{
+    const std::string w = lower(word);
+    return std::find(std::begin(kKeywords), std::end(kKeywords), w) != std::end(kKeywords);
+}
+
+class Parser {
+public:
+    explicit Parser(std::vector<Token> tokens) : m_tokens(std::move(tokens)) {}
+
+    Statement statement()
+    {
+        Statement s;
+        const Token& first = peek();
+        if (first.kind == Token::Kind::End) return s;
+
+        if (first.kind == Token::Kind::Variable) {
+            const Token var = next();
+            if (peek().kind != Token::Kind::Equals) fail(peek().column, "expected '=' after $" + var.text);
+            next();
+            const Token& rhs = peek();
+            if (rhs.kind == Token::Kind::Word && peekAt(1).kind == Token::Kind::LParen) {
+                s.kind = Statement::Kind::Call;
+                s.call = call();
+                s.call.target = var.text;
+                expectEnd();
+                return s;
+            }
+            if (rhs.kind == Token::Kind::Word && lower(rhs.text) == "control") {
+                next();
+                control(s);
+                s.target = var.text;
+                return s;
+            }
+            if (rhs.kind == Token::Kind::Word && isKeyword(rhs.text)) {
+                fail(rhs.column, lower(rhs.text) + " gives no value to assign");
+            }
+            if (rhs.kind == Token::Kind::End) fail(rhs.column, "expected a value after '='");
+            s.kind = Statement::Kind::Assign;
+            s.target = var.text;
+            s.operands = values(1, 1 << 20, "an assignment");
+            return s;
+        }
+
+        if (first.kind != Token::Kind::Word) {
+            fail(first.column, "a statement begins with a command, a keyword or a $variable, not " + describe(first));
+        }
+        if (peekAt(1).kind == Token::Kind::LParen) {
+            s.kind = Statement::Kind::Call;
+            s.call = call();
+            expectEnd();
+            return s;
+        }
+        const Token word = next();
+        const std::string w = lower(word.text);
+        if (w == "control") {
+            control(s);
+        } else if (w == "add") {
+            s.kind = Statement::Kind::Add;
+            s.operands = values(2, 1 << 20, "add (a list box or combo box, then one text or more)");
+        } else if (w == "type") {
+            s.kind = Statement::Kind::Type;
+            s.operands = values(2, 2, "type (a window, then a text)");
+            thenCall(s);
+        } else if (w == "key") {
+            s.kind = Statement::Kind::Key;
+            s.operands.push_back(value("key needs a window"));
+            const Token& name = peek();
+            if (name.kind != Token::Kind::Word) fail(name.column, "key needs a key name after the window");
+            s.word = lower(name.text);
+            const auto& names = keyNames();
+            if (std::find(names.begin(), names.end(), s.word) == names.end()) {
+                std::string known;
+                for (const auto& n : names) known += (known.empty() ? "" : ", ") + n;
+                fail(name.column, "unknown key " + name.text + " (known keys: " + known + ")");
+            }
+            next();
+            if (isValue(peek())) s.operands.push_back(toOperand(next()));
+            thenCall(s);
+        } else if (w == "select") {
+            s.kind = Statement::Kind::Select;
+            s.operands = values(3, 3, "select (a window, a start and an end)");
+        } else if (w == "hover") {
+            s.kind = Statement::Kind::Hover;
+            s.operands = values(1, 1, "hover (a window)");
+        } else if (w == "send") {
+            s.kind = Statement::Kind::Send;
+            s.operands = values(2, 4, "send (a window, a message, then an optional wParam and lParam)");
+        } else if (w == "print") {
+            s.kind = Statement::Kind::Print;
+            s.operands = values(0, 1 << 20, "print");
+        } else if (w == "wait") {
+            s.kind = Statement::Kind::Wait;
+            s.operands = values(1, 1, "wait (milliseconds)");
+        } else if (w == "dialog") {
+            s.kind = Statement::Kind::Dialog;
+            s.operands = values(2, 3, "dialog (a width, a height and an optional title)");
+        } else {
+            fail(word.column, "unknown statement " + word.text + " (a command call needs parentheses: " + word.text +
+                                  "(...))");
+        }
+        return s;
+    }
+
+private:
+    const Token& peek() const { return m_tokens[m_pos]; }
+    const Token& peekAt(size_t ahead) const { return m_tokens[std::min(m_pos + ahead, m_tokens.size() - 1)]; }
+    Token next()
+    {
+        Token t = m_tokens[m_pos];
+        if (m_pos + 1 < m_tokens.size()) ++m_pos;
+        return t;
+    }
+
+    void expectEnd()
+    {
+        if (peek().kind != Token::Kind::End) fail(peek().column, "unexpected " + describe(peek()) + " after the call");
+    }
+
+    Operand value(const std::string& what)
+    {
+        const Token& t = peek();
+        if (!isValue(t)) {
+            if (t.kind == Token::Kind::End) fail(t.column, what);
+            fail(t.column, "expected a value, not " + describe(t) +
+                               (t.kind == Token::Kind::Word ? " (a variable needs $, a text needs quotes)" : ""));
+        }
+        return toOperand(next());
+    }
+
+    // Values up to the end of the line or the word "then".
+    std::vector<Operand> values(size_t least, size_t most, const std::string& statement)
+    {
+        std::vector<Operand> out;
+        while (peek().kind != Token::Kind::End &&
+               !(peek().kind == Token::Kind::Word && lower(peek().text) == "then")) {
+            if (out.size() == most) fail(peek().column, "too many operands for " + statement);
+            out.push_back(value(statement));
+        }
+        if (out.size() < least) {
+            fail(peek().column, statement + " needs " + std::to_string(least) + " operand" + (least == 1 ? "" : "s") +
+                                    ", got " + std::to_string(out.size()));
+        }
+        return out;
+    }
+
+    void control(Statement& s)
+    {
+        s.kind = Statement::Kind::Control;
+        const Token& cls = peek();
+        if (cls.kind != Token::Kind::Word && cls.kind != Token::Kind::Text) {
+            fail(cls.column, "control needs a window class name first");
+        }
+        s.word = next().text;
+        s.operands = values(4, 6, "control (a class, x, y, width, height, then an optional style and text)");
+        if (peek().kind != Token::Kind::End) fail(peek().column, "unexpected " + describe(peek()));
+    }
+
+    void thenCall(Statement& s)
+    {
+        if (peek().kind == Token::Kind::End) return;
+        const Token& t = peek();
+        if (t.kind != Token::Kind::Word || lower(t.text) != "then") fail(t.column, "expected then or the end of the line");
+        next();
+        std::string target;
+        if (peek().kind == Token::Kind::Variable) {
+            target = next().text;
+            if (peek().kind != Token::Kind::Equals) fail(peek().column, "expected '=' after $" + target);
+            next();
+        }
+        if (peek().kind != Token::Kind::Word || peekAt(1).kind != Token::Kind::LParen) {
+            fail(peek().column, "then needs a command call");
+        }
+        Call c = call();
+        c.target = target;
+        expectEnd();
+        s.then = std::move(c);
+    }
+
+    Call call()
+    {
+        Call c;
+        const Token name = next();
+        c.name = name.text;
+        c.column = name.column;
+        next(); // '('
+        if (peek().kind == Token::Kind::RParen) {
+            next();
+            return c;
+        }
+        for (;;) {
+            if (peek().kind == Token::Kind::End) fail(peek().column, "the call lacks its closing ')'");
+            c.args.push_back(value("expected a value"));
+            const Token& sep = peek();
+            if (sep.kind == Token::Kind::Comma) {
+                next();
+                continue;
+            }
+            if (sep.kind == Token::Kind::RParen) {
+                next();
+                return c;
+            }
+            if (sep.kind == Token::Kind::End) fail(sep.column, "the call lacks its closing ')'");
+            fail(sep.column, "expected ',' or ')', not " + describe(sep));
+        }
+    }
+
+    std::vector<Token> m_tokens;
+    size_t m_pos = 0;
+};
+
+const char* typeName(int code)
+{
+    switch (code) {
+    case 0: return "int";
+    case 1: return "text";
+    default: return nullptr;
+    }
+}
+
+std::string typeText(int code)
+{
+    const char* name = typeName(code);
+    return name != nullptr ? name : "type " + std::to_string(code);
+}
+
+} // namespace
+
+Parsed parseLine(std::string_view line)
+{
+    Parsed parsed;
+    try {
+        Parser parser(tokenize(line));
+        parsed.statement = parser.statement();
+    } catch (const Failure& f) {
+        parsed.error = f.error;
+    }
+    return parsed;
+}
+
+const std::vector<std::string>& keyNames()
+{
+    static const std::vector<std::string> names = {"backspace", "delete", "enter", "tab", "escape", "left",
+                                                   "right",     "up",     "down",  "home", "end"};
+    return names;
+}
+
+std::string quote(std::string_view text)
+{
+    std::string out = "\"";
+    for (char c : text) {
+        switch (c) {
+        case '\\': out += "\\\\"; break;
+        case '"': out += "\\\""; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+                char hex[8];
+                std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(c));
+                out += hex;
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::string describeArguments(const Signature& signature)
+{
+    std::string out;
+    for (int i = 0; i < signature.required; ++i) {
+        if (i > 0) out += ", ";
+        out += typeText(signature.typeCode(i));
+    }
+    for (int i = 0; i < signature.optional; ++i) {
+        out += (signature.required + i == 0) ? "[" : " [, ";
+        out += typeText(signature.typeCode(signature.required + i));
+    }
+    out += std::string(static_cast<size_t>(signature.optional), ']');
+    return out;
+}
+
+std::optional<std::string> checkArguments(const Signature& signature, const std::vector<Value>& args)
+{
+    const int given = static_cast<int>(args.size());
+    const int most = signature.required + signature.optional;
+    if (given < signature.required || given > most) {
+        std::string counts = std::to_string(signature.required);
+        if (signature.optional == 1) counts += " or " + std::to_string(most);
+        if (signature.optional > 1) counts += " to " + std::to_string(most);
+        return signature.name + " takes " + counts + (most == 1 ? " argument" : " arguments") + " (" +
+               describeArguments(signature) + "), got " + std::to_string(given);
+    }
+    for (int i = 0; i < given; ++i) {
+        if (signature.typeCode(i) == static_cast<int>(ArgType::Integer) && args[i].isText()) {
+            return "argument " + std::to_string(i + 1) + " of " + signature.name +
+                   " must be an integer, not the text " + quote(args[i].text);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace zub::script
