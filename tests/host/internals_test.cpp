@@ -31,7 +31,6 @@ const std::set<std::string> kFamiliesNotBuilt = {
 
     "rt",
 
-    "tr",
 
     "pg",
 
