@@ -32,7 +32,6 @@ const std::set<std::string> kFamiliesNotBuilt = {
     "rt",
 
 
-    "pg",
 
     "sb",
 
