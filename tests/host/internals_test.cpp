@@ -33,7 +33,6 @@ const std::set<std::string> kFamiliesNotBuilt = {
 
 
 
-    "sb",
 
     "ta",
 
