@@ -34,7 +34,6 @@ const std::set<std::string> kFamiliesNotBuilt = {
 
 
 
-    "ta",
 
 
 
