@@ -31,13 +31,9 @@ const std::set<std::string> kFamiliesNotBuilt = {
 
     "rt",
 
-    "tr",
 
-    "pg",
 
-    "sb",
 
-    "ta",
 
 
 

@@ -1,0 +1,158 @@
+// Trackbar: creation, one setter per trackbar setting, the query by selector,
+// clearing of ticks and selection, and the two text labels at the ends of the bar.
+#include "controls/creation.h"
+#include "host/args.h"
+#include "host/korvanet.h"
+
+#include <commctrl.h>
+
+#include <iterator>
+
+namespace {
+
+constexpr WPARAM kRedraw = TRUE;
+constexpr WPARAM kLeftBuddy = TRUE;   // left or top end
+constexpr WPARAM kRightBuddy = FALSE; // right or bottom end
+
+// The setters declare argument 2 as text and take the integer of its cell.
+int Value(const Args& args) { return args.integer(2); }
+
+} // namespace
+
+int CKorvanet::trCreateTrackBar(HWND, HINSTANCE hInst, LONG, ExtValue* pArgs, int)
+{
+    const Args args(pArgs);
+    EnsureCommonControls(ICC_BAR_CLASSES);
+    const DWORD dwStyle = static_cast<DWORD>(args.integer(6)) | WS_CHILD | WS_VISIBLE | TBS_TOOLTIPS |
+                          TBS_ENABLESELRANGE | TBS_AUTOTICKS;
+    const HWND hTrack = CreateControl(hInst, args.window(1), TRACKBAR_CLASSA, "Trackbar", dwStyle,
+                                      {args.integer(2), args.integer(3), args.integer(4), args.integer(5)});
+    return ReturnInt(HandleToInt(hTrack));
+}
+
+int CKorvanet::trCLEARSEL(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+{
+    const Args args(pArgs);
+    Send(args.window(1), TBM_CLEARSEL, kRedraw);
+    return ReturnInt(1);
+}
+
+int CKorvanet::trCLEARTICS(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+{
+    const Args args(pArgs);
+    Send(args.window(1), TBM_CLEARTICS, kRedraw);
+    return ReturnInt(1);
+}
+
+int CKorvanet::trSETLINESIZE(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+{
+    const Args args(pArgs);
+    Send(args.window(1), TBM_SETLINESIZE, 0, Value(args));
+    return ReturnInt(1);
+}
+
+int CKorvanet::trSETPAGESIZE(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+{
+    const Args args(pArgs);
+    Send(args.window(1), TBM_SETPAGESIZE, 0, Value(args));
+    return ReturnInt(1);
+}
+
+int CKorvanet::trSETPOS(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+{
+    const Args args(pArgs);
+    Send(args.window(1), TBM_SETPOS, kRedraw, Value(args));
+    return ReturnInt(1);
+}
+
+int CKorvanet::trSETRANGEMAX(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+{
+    const Args args(pArgs);
+    Send(args.window(1), TBM_SETRANGEMAX, kRedraw, Value(args));
+    return ReturnInt(1);
+}
+
+int CKorvanet::trSETRANGEMIN(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+{
+    const Args args(pArgs);
+    Send(args.window(1), TBM_SETRANGEMIN, kRedraw, Value(args));
+    return ReturnInt(1);
+}
+
+int CKorvanet::trSETSELEND(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+{
+    const Args args(pArgs);
+    Send(args.window(1), TBM_SETSELEND, kRedraw, Value(args));
+    return ReturnInt(1);
+}
+
+int CKorvanet::trSETSELSTART(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+{
+    const Args args(pArgs);
+    Send(args.window(1), TBM_SETSELSTART, kRedraw, Value(args));
+    return ReturnInt(1);
+}
+
+int CKorvanet::trSETTIC(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+{
+    const Args args(pArgs);
+    Send(args.window(1), TBM_SETTIC, 0, Value(args));
+    return ReturnInt(1);
+}
+
+int CKorvanet::trSETTICFREQ(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+{
+    const Args args(pArgs);
+    Send(args.window(1), TBM_SETTICFREQ, static_cast<WPARAM>(Value(args)));
+    return ReturnInt(1);
+}
+
+int CKorvanet::trSETTIPSIDE(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+{
+    const Args args(pArgs);
+    Send(args.window(1), TBM_SETTIPSIDE, static_cast<WPARAM>(Value(args)));
+    return ReturnInt(1);
+}
+
+int CKorvanet::trGETTRACKINFO(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+{
+    static const UINT s_queries[] = {
+        TBM_GETLINESIZE, TBM_GETNUMTICS,  TBM_GETPAGESIZE, TBM_GETPOS,
+        TBM_GETRANGEMIN, TBM_GETRANGEMAX, TBM_GETSELSTART, TBM_GETSELEND,
+    };
+    const Args args(pArgs);
+    // Tested unsigned, so a negative selector is as unknown as one above 7.
+    const unsigned nSelector = static_cast<unsigned>(args.integer(2));
+    if (nSelector >= std::size(s_queries)) return ReturnInt(0);
+    return ReturnInt(static_cast<int>(Send(args.window(1), s_queries[nSelector])));
+}
+
+int CKorvanet::trSETBUDDY(HWND, HINSTANCE hInst, LONG, ExtValue* pArgs, int)
+{
+    const Args args(pArgs);
+    const HWND hParent = args.window(1);
+    const HWND hTrack = args.window(2);
+    // The trackbar moves its buddies next to its ends, so the labels start at (0, 0).
+    const ControlPlacement placement = {0, 0, args.integer(3), args.integer(4)};
+    // The earlier buddies that the trackbar hands back stay in the dialog.
+    const HWND hLeft = CreateControl(hInst, hParent, "STATIC", args.text(5), WS_CHILD | WS_VISIBLE | SS_RIGHT, placement);
+    Send(hTrack, TBM_SETBUDDY, kLeftBuddy, reinterpret_cast<LPARAM>(hLeft));
+    const HWND hRight = CreateControl(hInst, hParent, "STATIC", args.text(6), WS_CHILD | WS_VISIBLE | SS_LEFT, placement);
+    Send(hTrack, TBM_SETBUDDY, kRightBuddy, reinterpret_cast<LPARAM>(hRight));
+    return ReturnInt(1);
+}
+
+int CKorvanet::trRemoveBuddy(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+{
+    const Args args(pArgs);
+    const HWND hTrack = args.window(1);
+    for (const WPARAM end : {kLeftBuddy, kRightBuddy}) {
+        const HWND hBuddy = reinterpret_cast<HWND>(Send(hTrack, TBM_GETBUDDY, end));
+        if (hBuddy == nullptr) continue;
+        DestroyWindow(hBuddy);
+        // Forget the destroyed label, so a later removal cannot destroy another
+        // window that has come to carry the same handle.
+        Send(hTrack, TBM_SETBUDDY, end, 0);
+    }
+    return ReturnInt(1);
+}
