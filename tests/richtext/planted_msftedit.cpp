@@ -1,0 +1,7 @@
+// A stand-in for a "Msftedit.dll" that someone placed beside a script: it does
+// nothing but say that it is the planted one.
+#include <windows.h>
+
+extern "C" __declspec(dllexport) int PlantedMarker() { return 1; }
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
