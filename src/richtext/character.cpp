@@ -1,48 +1,39 @@
-// Character formatting of a rich edit control: the bold, italic and underline toggles,
-// text and background colour, the default format and stepwise font sizing.
-#include "format_steps.h"
-#include "records.h"
-
+// Character formatting of a rich edit control: the attribute toggles, the colours,
+// the default format and stepwise font sizes.
 #include "host/args.h"
 #include "host/korvanet.h"
 #include "host/values.h"
+#include "format_steps.h"
+#include "records.h"
 
 namespace {
 
-using richtext::EmptyCharFormat;
-
-CHARFORMAT2A SelectionFormat(HWND hRich)
-{
-    CHARFORMAT2A format = EmptyCharFormat();
-    Send(hRich, EM_GETCHARFORMAT, SCF_SELECTION, &format);
-    return format;
-}
-
-// Switches the attribute on for the selection, unless all of it has it already; the
-// selection stays as it was.
-void ToggleEffect(HWND hRich, DWORD dwEffect)
+// Switches one attribute for the selection: off when the whole selection has it,
+// on otherwise (a partly formatted selection becomes formatted as a whole).
+void ToggleAttribute(HWND hRich, DWORD dwBit)
 {
     DWORD dwStart = 0;
     DWORD dwEnd = 0;
     Send(hRich, EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), &dwEnd);
 
-    const CHARFORMAT2A current = SelectionFormat(hRich);
-    const bool bWholeSelectionHasIt = (current.dwMask & dwEffect) != 0 && (current.dwEffects & dwEffect) != 0;
+    CHARFORMAT2A current = richtext::EmptyCharFormat();
+    Send(hRich, EM_GETCHARFORMAT, SCF_SELECTION, &current);
+    const bool bWholeSelectionHasIt = (current.dwMask & dwBit) != 0 && (current.dwEffects & dwBit) != 0;
 
-    CHARFORMAT2A format = EmptyCharFormat();
-    format.dwMask = dwEffect;
-    format.dwEffects = bWholeSelectionHasIt ? 0 : dwEffect;
-    Send(hRich, EM_SETCHARFORMAT, SCF_SELECTION, &format);
+    CHARFORMAT2A change = richtext::EmptyCharFormat();
+    change.dwMask = dwBit;
+    change.dwEffects = bWholeSelectionHasIt ? 0 : dwBit;
+    Send(hRich, EM_SETCHARFORMAT, SCF_SELECTION, &change);
 
-    Send(hRich, EM_SETSEL, dwStart, dwEnd);
+    Send(hRich, EM_SETSEL, dwStart, static_cast<LPARAM>(dwEnd));
 }
 
-// Colours the selection, or the whole text when nothing is selected (which then stays
-// selected).
-void SetColor(HWND hRich, const char* pszColor, DWORD dwMask, COLORREF CHARFORMAT2A::*pField)
+// Colours the selection, or the whole text when nothing is selected (the whole text
+// then stays selected). The effects stay 0, so the automatic colour is off.
+void SetSelectionColor(HWND hRich, DWORD dwMask, const char* pszColor, COLORREF CHARFORMAT2A::*pField)
 {
     const COLORREF color = TextToColor(pszColor);
-    CHARRANGE range = {};
+    CHARRANGE range{};
     Send(hRich, EM_EXGETSEL, 0, &range);
     if (range.cpMin == range.cpMax) {
         range.cpMin = 0;
@@ -50,10 +41,9 @@ void SetColor(HWND hRich, const char* pszColor, DWORD dwMask, COLORREF CHARFORMA
     }
     Send(hRich, EM_EXSETSEL, 0, &range);
 
-    CHARFORMAT2A format = EmptyCharFormat();
+    CHARFORMAT2A format = richtext::EmptyCharFormat();
     format.dwMask = dwMask;
     format.*pField = color;
-    format.dwEffects = 0; // the automatic colour off, so the given colour shows
     Send(hRich, EM_SETCHARFORMAT, SCF_SELECTION, &format);
 }
 
@@ -62,7 +52,7 @@ void SetColor(HWND hRich, const char* pszColor, DWORD dwMask, COLORREF CHARFORMA
 int CKorvanet::rtBold(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    ToggleEffect(args.window(1), CFE_BOLD);
+    ToggleAttribute(args.window(1), CFM_BOLD);
     SetFocus(args.window(1));
     return ReturnInt(1);
 }
@@ -70,7 +60,7 @@ int CKorvanet::rtBold(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 int CKorvanet::rtItalic(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    ToggleEffect(args.window(1), CFE_ITALIC);
+    ToggleAttribute(args.window(1), CFM_ITALIC);
     SetFocus(args.window(1));
     return ReturnInt(1);
 }
@@ -78,7 +68,7 @@ int CKorvanet::rtItalic(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 int CKorvanet::rtUnderline(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    ToggleEffect(args.window(1), CFE_UNDERLINE);
+    ToggleAttribute(args.window(1), CFM_UNDERLINE);
     SetFocus(args.window(1));
     return ReturnInt(1);
 }
@@ -86,7 +76,7 @@ int CKorvanet::rtUnderline(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 int CKorvanet::rtSetTextColor(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    SetColor(args.window(1), args.text(2), CFM_COLOR, &CHARFORMAT2A::crTextColor);
+    SetSelectionColor(args.window(1), CFM_COLOR, args.text(2), &CHARFORMAT2A::crTextColor);
     SetFocus(args.window(1));
     return ReturnInt(1);
 }
@@ -94,7 +84,7 @@ int CKorvanet::rtSetTextColor(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 int CKorvanet::rtSetTextBackColor(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    SetColor(args.window(1), args.text(2), CFM_BACKCOLOR, &CHARFORMAT2A::crBackColor);
+    SetSelectionColor(args.window(1), CFM_BACKCOLOR, args.text(2), &CHARFORMAT2A::crBackColor);
     SetFocus(args.window(1));
     return ReturnInt(1);
 }
@@ -102,11 +92,13 @@ int CKorvanet::rtSetTextBackColor(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 int CKorvanet::rtSetDefaults(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    const HWND hRich = args.window(1);
-    CHARFORMAT2A format = EmptyCharFormat();
+    HWND hRich = args.window(1);
+    CHARFORMAT2A format = richtext::EmptyCharFormat();
     if (Send(hRich, EM_GETCHARFORMAT, SCF_DEFAULT, &format) != 0) {
+        // Black, 11 points, and the default format's bold state, over all text; the
+        // effects stay as read, so an automatic colour stays automatic.
         format.crTextColor = 0;
-        format.yHeight = 220; // 11 points
+        format.yHeight = 220;
         format.dwMask = CFM_BOLD | CFM_COLOR | CFM_SIZE;
         Send(hRich, EM_SETCHARFORMAT, SCF_ALL, &format);
     }
@@ -117,16 +109,18 @@ int CKorvanet::rtSetDefaults(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 int CKorvanet::rtFontSizing(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    const HWND hRich = args.window(1);
+    HWND hRich = args.window(1);
     const bool bGrow = richtext::GrowsFont(args.text(2));
 
-    CHARFORMAT2A format = EmptyCharFormat();
+    CHARFORMAT2A format = richtext::EmptyCharFormat();
     if (Send(hRich, EM_GETCHARFORMAT, SCF_SELECTION, &format) != 0) {
         format.dwMask = CFM_SIZE;
         format.yHeight = richtext::SteppedFontHeight(format.yHeight, bGrow);
         Send(hRich, EM_SETCHARFORMAT, SCF_SELECTION, &format);
     }
-    const CHARFORMAT2A after = SelectionFormat(hRich);
+
+    // The height the control settled on, which may differ from the one asked for.
+    Send(hRich, EM_GETCHARFORMAT, SCF_SELECTION, &format);
     SetFocus(hRich);
-    return ReturnInt(after.yHeight);
+    return ReturnInt(format.yHeight);
 }

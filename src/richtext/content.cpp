@@ -1,5 +1,5 @@
-// The content of a rich edit control: replacing the text, the zoom, and loading and
-// saving the whole content as RTF through the control's own streaming.
+// Content of a rich edit control: its text, its zoom, and RTF files streamed in and
+// out through the control's own streaming messages.
 #include "host/args.h"
 #include "host/korvanet.h"
 
@@ -13,46 +13,50 @@ public:
     explicit FileHandle(HANDLE hFile) : m_hFile(hFile) {}
     ~FileHandle()
     {
-        if (IsOpen()) CloseHandle(m_hFile);
+        if (isOpen()) CloseHandle(m_hFile);
     }
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
 
-    bool IsOpen() const { return m_hFile != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return m_hFile; }
+    bool isOpen() const { return m_hFile != INVALID_HANDLE_VALUE; }
+    DWORD_PTR cookie() const { return reinterpret_cast<DWORD_PTR>(m_hFile); }
 
 private:
     HANDLE m_hFile;
 };
 
-// Both stream functions answer 0: a failed read or write just moves no bytes.
-DWORD CALLBACK ReadFromFile(DWORD_PTR dwCookie, LPBYTE pbBuff, LONG cb, LONG* pcb)
+// Both stream functions answer 0 (go on); a failed read reports 0 bytes, which ends
+// the transfer.
+DWORD CALLBACK ReadFromFile(DWORD_PTR dwCookie, LPBYTE pBuffer, LONG cb, LONG* pcb)
 {
     DWORD dwRead = 0;
-    ReadFile(reinterpret_cast<HANDLE>(dwCookie), pbBuff, static_cast<DWORD>(cb), &dwRead, nullptr);
+    ReadFile(reinterpret_cast<HANDLE>(dwCookie), pBuffer, static_cast<DWORD>(cb), &dwRead, nullptr);
     *pcb = static_cast<LONG>(dwRead);
     return 0;
 }
 
-DWORD CALLBACK WriteToFile(DWORD_PTR dwCookie, LPBYTE pbBuff, LONG cb, LONG* pcb)
+DWORD CALLBACK WriteToFile(DWORD_PTR dwCookie, LPBYTE pBuffer, LONG cb, LONG* pcb)
 {
     DWORD dwWritten = 0;
-    WriteFile(reinterpret_cast<HANDLE>(dwCookie), pbBuff, static_cast<DWORD>(cb), &dwWritten, nullptr);
+    WriteFile(reinterpret_cast<HANDLE>(dwCookie), pBuffer, static_cast<DWORD>(cb), &dwWritten, nullptr);
     *pcb = static_cast<LONG>(dwWritten);
     return 0;
 }
 
-// Streams the whole content in or out as RTF; a file that cannot be opened leaves the
-// control and the file system as they were.
+// The largest text limit every rich edit accepts: the limit is signed on some
+// platforms, so 0xFFFFFFFF would be refused there and the old limit would stay.
+constexpr LPARAM kLargestTextLimit = 0x7FFFFFFF;
+
+// Streams the whole content between the control and a file, as RTF. A file that
+// cannot be opened leaves the control and the file system as they were.
 void StreamRtf(HWND hRich, const char* pszPath, bool bSave)
 {
-    // The largest text limit first, so a long file loads whole.
-    Send(hRich, EM_EXLIMITTEXT, 0, static_cast<LPARAM>(-1));
-    FileHandle file(CreateFileA(pszPath, bSave ? GENERIC_WRITE : GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                bSave ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen()) return;
-    EDITSTREAM stream = {};
-    stream.dwCookie = reinterpret_cast<DWORD_PTR>(file.Get());
+    Send(hRich, EM_EXLIMITTEXT, 0, kLargestTextLimit);
+    const FileHandle file(CreateFileA(pszPath, bSave ? GENERIC_WRITE : GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      bSave ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.isOpen()) return;
+    EDITSTREAM stream{};
+    stream.dwCookie = file.cookie();
     stream.dwError = 0;
     stream.pfnCallback = bSave ? WriteToFile : ReadFromFile;
     Send(hRich, bSave ? EM_STREAMOUT : EM_STREAMIN, SF_RTF, &stream);
@@ -63,16 +67,18 @@ void StreamRtf(HWND hRich, const char* pszPath, bool bSave)
 int CKorvanet::rtSetText(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    Send(args.window(1), WM_SETTEXT, 0, args.text(2));
-    SetFocus(args.window(1));
+    HWND hRich = args.window(1);
+    Send(hRich, WM_SETTEXT, 0, args.text(2));
+    SetFocus(hRich);
     return ReturnInt(1);
 }
 
 int CKorvanet::rtZoom(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    Send(args.window(1), EM_SETZOOM, 1, 1); // 1:1, normal size
-    SetFocus(args.window(1));
+    HWND hRich = args.window(1);
+    Send(hRich, EM_SETZOOM, 1, 1);   // numerator = denominator: the 1:1 ratio, normal size
+    SetFocus(hRich);
     return ReturnInt(1);
 }
 

@@ -1,27 +1,21 @@
-// Paragraph formatting of a rich edit control: alignment, the bullet and numbering
-// toggles, and relative indents. Each acts on the paragraphs the selection touches.
+// Paragraph formatting of a rich edit control: alignment, bullets, numbering and
+// the start indent, for the paragraphs the selection touches.
+#include "host/args.h"
+#include "host/korvanet.h"
 #include "format_steps.h"
 #include "records.h"
 
-#include "host/args.h"
-#include "host/korvanet.h"
-
 namespace {
 
-using richtext::EmptyParaFormat;
+// wNumbering 7: the paragraphs are numbered with a character sequence that starts at
+// wNumberingStart (which keeps the value the paragraphs have).
+constexpr WORD kNumberingSequence = 7;
 
-PARAFORMAT2 ParagraphFormat(HWND hRich)
+// Switches a numbering kind: off when the paragraphs have exactly that kind, on
+// otherwise. The record is left as sent, for a follow-up message.
+void ToggleNumbering(HWND hRich, WORD wKind, PARAFORMAT2& format)
 {
-    PARAFORMAT2 format = EmptyParaFormat();
     Send(hRich, EM_GETPARAFORMAT, 0, &format);
-    return format;
-}
-
-constexpr WORD kNumberingSequence = 7; // numbers from wNumberingStart on
-
-// Switches a numbering kind on, unless the paragraphs have exactly that kind already.
-void ToggleNumbering(HWND hRich, PARAFORMAT2& format, WORD wKind)
-{
     const bool bHasIt = (format.dwMask & PFM_NUMBERING) != 0 && format.wNumbering == wKind;
     format.wNumbering = bHasIt ? 0 : wKind;
     format.dwMask = PFM_NUMBERING;
@@ -33,29 +27,31 @@ void ToggleNumbering(HWND hRich, PARAFORMAT2& format, WORD wKind)
 int CKorvanet::rtSetAlignment(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    PARAFORMAT2 format = EmptyParaFormat();
+    HWND hRich = args.window(1);
+    PARAFORMAT2 format = richtext::EmptyParaFormat();
+    format.wAlignment = static_cast<WORD>(args.integer(2));   // any alignment, named or not
     format.dwMask = PFM_ALIGNMENT;
-    format.wAlignment = static_cast<WORD>(args.integer(2));
-    Send(args.window(1), EM_SETPARAFORMAT, 0, &format);
-    SetFocus(args.window(1));
+    Send(hRich, EM_SETPARAFORMAT, 0, &format);
+    SetFocus(hRich);
     return ReturnInt(1);
 }
 
 int CKorvanet::rtSetBulleted(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    PARAFORMAT2 format = ParagraphFormat(args.window(1));
-    ToggleNumbering(args.window(1), format, PFN_BULLET);
-    SetFocus(args.window(1));
+    HWND hRich = args.window(1);
+    PARAFORMAT2 format = richtext::EmptyParaFormat();
+    ToggleNumbering(hRich, PFN_BULLET, format);
+    SetFocus(hRich);
     return ReturnInt(1);
 }
 
 int CKorvanet::rtSetNumbered(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    const HWND hRich = args.window(1);
-    PARAFORMAT2 format = ParagraphFormat(hRich);
-    ToggleNumbering(hRich, format, kNumberingSequence);
+    HWND hRich = args.window(1);
+    PARAFORMAT2 format = richtext::EmptyParaFormat();
+    ToggleNumbering(hRich, kNumberingSequence, format);
     // The style goes with every call, also when numbering was just switched off.
     format.wNumberingStyle = static_cast<WORD>(args.integer(2));
     format.dwMask = PFM_NUMBERINGSTYLE;
@@ -67,9 +63,10 @@ int CKorvanet::rtSetNumbered(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 int CKorvanet::rtIndent(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    const HWND hRich = args.window(1);
-    PARAFORMAT2 format = ParagraphFormat(hRich);
-    // The change is declared as text; the script's number is in the cell's integer.
+    HWND hRich = args.window(1);
+    PARAFORMAT2 format = richtext::EmptyParaFormat();
+    Send(hRich, EM_GETPARAFORMAT, 0, &format);
+    // The change arrives in the integer field of a cell declared as text.
     const int nIndent = richtext::ShiftedIndent(format.dxStartIndent, args.integer(2));
     format.dxStartIndent = nIndent;
     format.dwMask = PFM_STARTINDENT;

@@ -1,131 +1,268 @@
-// Content: the text, the zoom, and RTF files saved and loaded through the control.
+// Content: replacing the text, the zoom, and RTF files in and out.
 #include "richtext_fixture.h"
 
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace {
 
+using richtext_test::Range;
 using richtext_test::RichText;
 
-std::string tempPath(const char* name)
-{
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + name + std::to_string(GetCurrentProcessId()) + ".rtf";
-}
+// A fresh folder in the temporary directory, removed with what it holds.
+class TempFolder {
+public:
+    TempFolder()
+    {
+        char base[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, base);
+        std::ostringstream name;
+        name << base << "korvanet_rt_" << GetCurrentProcessId() << "_" << s_count++;
+        m_path = name.str();
+        CreateDirectoryA(m_path.c_str(), nullptr);
+    }
+    ~TempFolder()
+    {
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((m_path + "\\*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                DeleteFileA((m_path + "\\" + found.cFileName).c_str());
+            } while (FindNextFileA(search, &found));
+            FindClose(search);
+        }
+        RemoveDirectoryA(m_path.c_str());
+    }
+    std::string file(const char* name) const { return m_path + "\\" + name; }
 
-std::string fileContent(const std::string& path)
+private:
+    static inline int s_count = 0;
+    std::string m_path;
+};
+
+std::string readFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-bool fileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+void writeFile(const std::string& path, const std::string& content)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << content;
+}
+
+bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 TEST_F(RichText, SetTextReplacesTheWholeTextAndEmptyTextEmptiesIt)
 {
     HWND rich = create();
-    EXPECT_EQ(1, host.call("rtSetText", rich, "New text").integer);
-    EXPECT_EQ("New text", zub::windowText(rich));
-    EXPECT_EQ(1, host.call("rtSetText", rich, "").integer);
-    EXPECT_EQ("", zub::windowText(rich));
+    EXPECT_EQ(1, host.call("rtSetText", rich, "first\rsecond").integer);
+    EXPECT_EQ("first\r\nsecond", zub::windowText(rich));
+    EXPECT_EQ(rich, GetFocus());
+    const zub::Result r = host.call("rtSetText", rich, "");
+    EXPECT_EQ(1, r.integer);
+    EXPECT_EQ(1, r.completions);
+    EXPECT_EQ(0, GetWindowTextLengthA(rich));
+}
+
+TEST_F(RichText, ZoomReturnsAZoomedControlToNormalSize)
+{
+    HWND rich = create();
+    ASSERT_TRUE(SendMessageA(rich, EM_SETZOOM, 3, 1));
+    EXPECT_EQ(1, host.call("rtZoom", rich).integer);
+    int numerator = -1;
+    int denominator = -1;
+    SendMessageA(rich, EM_GETZOOM, reinterpret_cast<WPARAM>(&numerator), reinterpret_cast<LPARAM>(&denominator));
+    // 0:0 also means normal size to the control; any equal non-zero pair is 1:1.
+    EXPECT_EQ(numerator, denominator);
     EXPECT_EQ(rich, GetFocus());
 }
 
-TEST_F(RichText, ZoomReturnsToNormalSize)
-{
-    HWND rich = create();
-    ASSERT_TRUE(SendMessageA(rich, EM_SETZOOM, 3, 2));
-    EXPECT_EQ(1, host.call("rtZoom", rich).integer);
-    WPARAM numerator = 0;
-    LPARAM denominator = 0;
-    SendMessageA(rich, EM_GETZOOM, reinterpret_cast<WPARAM>(&numerator), reinterpret_cast<LPARAM>(&denominator));
-    EXPECT_EQ(numerator, static_cast<WPARAM>(denominator)); // 1:1, or 0:0 for "no zoom"
-    EXPECT_TRUE(numerator == 1 || numerator == 0) << numerator;
-}
+// The formats a round trip has to keep, read from a control.
+struct Formats {
+    std::string text;
+    bool boldFirst, boldRest;
+    COLORREF colorFirst;
+    bool autoColorRest;
+    COLORREF backRest;
+    WORD numberingFirst, numberingSecond;
+    LONG indentFirst, indentSecond;
+    WORD alignmentSecond;
+};
 
-TEST_F(RichText, SavedRtfLoadsBackWithItsFormats)
-{
-    const std::string path = tempPath("zub-roundtrip");
-    HWND source = createWith("Bold words\rplain line");
-    select(source, 0, 4);
-    host.call("rtBold", source);
-    host.call("rtSetTextColor", source, "200|0|0");
-    host.call("rtSetBulleted", source);
-    PARAFORMAT2 indent{};
-    indent.dwMask = PFM_STARTINDENT;
-    indent.dxStartIndent = 360;
-    setParaFormat(source, indent);
+class RichTextFiles : public RichText {
+protected:
+    // "Bold red" bold and red; "plain" on a yellow background; the first paragraph
+    // bulleted, the second indented and centred.
+    HWND formatted()
+    {
+        HWND rich = createWith("Bold red plain\rSecond paragraph");
+        select(rich, 0, 8);
+        host.call("rtBold", rich);
+        host.call("rtSetTextColor", rich, "255|0|0");
+        select(rich, 9, 14);
+        host.call("rtSetTextBackColor", rich, "255|255|0");
+        select(rich, 2, 2);
+        host.call("rtSetBulleted", rich);
+        select(rich, 20, 20);
+        host.call("rtIndent", rich, 720);
+        host.call("rtSetAlignment", rich, host.constant("@CENTER"));
+        return rich;
+    }
 
+    Formats formats(HWND rich)
+    {
+        Formats f{};
+        f.text = zub::windowText(rich);
+        const CHARFORMAT2A first = formatOf(rich, 0, 8);
+        const CHARFORMAT2A rest = formatOf(rich, 9, 14);
+        f.boldFirst = has(first, CFE_BOLD);
+        f.boldRest = has(rest, CFE_BOLD);
+        f.colorFirst = first.crTextColor;
+        f.autoColorRest = has(rest, CFE_AUTOCOLOR);
+        f.backRest = rest.crBackColor;
+        select(rich, 2, 2);
+        const PARAFORMAT2 one = paraFormat(rich);
+        select(rich, 20, 20);
+        const PARAFORMAT2 two = paraFormat(rich);
+        f.numberingFirst = one.wNumbering;
+        f.numberingSecond = two.wNumbering;
+        f.indentFirst = one.dxStartIndent;
+        f.indentSecond = two.dxStartIndent;
+        f.alignmentSecond = two.wAlignment;
+        return f;
+    }
+
+    TempFolder folder;
+};
+
+TEST_F(RichTextFiles, SavedFormatsLoadBackIntoANewControl)
+{
+    HWND source = formatted();
+    const Formats saved = formats(source);
+    // What was set shows before saving, so the comparison below means something.
+    ASSERT_TRUE(saved.boldFirst);
+    ASSERT_FALSE(saved.boldRest);
+    ASSERT_EQ(RGB(255, 0, 0), saved.colorFirst);
+    ASSERT_TRUE(saved.autoColorRest);
+    ASSERT_EQ(RGB(255, 255, 0), saved.backRest);
+    ASSERT_EQ(PFN_BULLET, saved.numberingFirst);
+    ASSERT_EQ(0, saved.numberingSecond);
+    ASSERT_EQ(720, saved.indentSecond);
+    ASSERT_EQ(PFA_CENTER, saved.alignmentSecond);
+
+    const std::string path = folder.file("round trip.rtf");
     EXPECT_EQ(1, host.call("rtSaveFileRTF", source, path).integer);
-    const std::string rtf = fileContent(path);
-    EXPECT_EQ(0u, rtf.rfind("{\\rtf", 0)) << rtf.substr(0, 40);
+    EXPECT_EQ(0u, readFile(path).rfind("{\\rtf", 0));
 
-    HWND copy = create(10, 220);
-    EXPECT_EQ(1, host.call("rtLoadFileRTF", copy, path).integer);
-    EXPECT_EQ(zub::windowText(source), zub::windowText(copy));
-    const CHARFORMAT2A bold = formatOf(copy, 0, 4);
-    EXPECT_TRUE(has(bold, CFE_BOLD));
-    EXPECT_EQ(RGB(200, 0, 0), bold.crTextColor);
-    EXPECT_TRUE(lacks(formatOf(copy, 5, 10), CFE_BOLD));
-    select(copy, 0, 0);
-    const PARAFORMAT2 para = paraFormat(copy);
-    EXPECT_EQ(PFN_BULLET, para.wNumbering);
-    EXPECT_EQ(360, para.dxStartIndent);
-    DeleteFileA(path.c_str());
+    HWND target = create(10, 220);
+    EXPECT_EQ(1, host.call("rtLoadFileRTF", target, path).integer);
+    EXPECT_EQ(target, GetFocus());
+    const Formats loaded = formats(target);
+    EXPECT_EQ(saved.text, loaded.text);
+    EXPECT_EQ(saved.boldFirst, loaded.boldFirst);
+    EXPECT_EQ(saved.boldRest, loaded.boldRest);
+    EXPECT_EQ(saved.colorFirst, loaded.colorFirst);
+    EXPECT_EQ(saved.autoColorRest, loaded.autoColorRest);
+    EXPECT_EQ(saved.backRest, loaded.backRest);
+    EXPECT_EQ(saved.numberingFirst, loaded.numberingFirst);
+    EXPECT_EQ(saved.numberingSecond, loaded.numberingSecond);
+    EXPECT_EQ(saved.indentFirst, loaded.indentFirst);
+    EXPECT_EQ(saved.indentSecond, loaded.indentSecond);
+    EXPECT_EQ(saved.alignmentSecond, loaded.alignmentSecond);
 }
 
-TEST_F(RichText, AFileLargerThanTheDefaultLimitLoadsWhole)
+TEST_F(RichTextFiles, AFileLargerThanTheDefaultTextLimitLoadsWhole)
 {
-    const std::string path = tempPath("zub-large");
-    std::string text(40000, 'x');
-    for (size_t i = 0; i < text.size(); i += 100) text[i] = 'y';
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << "{\\rtf1\\ansi " << text << "}";
-    }
     HWND rich = create();
+    const LONG defaultLimit = static_cast<LONG>(SendMessageA(rich, EM_GETLIMITTEXT, 0, 0));
+    const std::string line(99, 'x');
+    std::string rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0 ";
+    const int lines = defaultLimit / 100 * 3;   // three times the limit
+    for (int i = 0; i < lines; ++i) rtf += line + "\\par\n";
+    rtf += "end}";
+    const std::string path = folder.file("large.rtf");
+    writeFile(path, rtf);
+
     EXPECT_EQ(1, host.call("rtLoadFileRTF", rich, path).integer);
-    EXPECT_EQ(40000, GetWindowTextLengthA(rich));
-    DeleteFileA(path.c_str());
+    GETTEXTLENGTHEX count{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    const LONG length = static_cast<LONG>(SendMessageA(rich, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&count), 0));
+    EXPECT_EQ(lines * 100 + 3, length);   // each line and its paragraph break, then "end"
+    const std::string text = zub::windowText(rich);
+    EXPECT_EQ("end", text.substr(text.size() - 3));
+    // The limit was raised as well, so the user can go on typing.
+    EXPECT_GT(static_cast<LONG>(SendMessageA(rich, EM_GETLIMITTEXT, 0, 0)), length);
 }
 
-TEST_F(RichText, AMissingFileLeavesTheControlAsItWas)
+TEST_F(RichTextFiles, LoadingAMissingFileLeavesTheControlAsItWas)
 {
-    HWND rich = createWith("keep me");
-    EXPECT_EQ(1, host.call("rtLoadFileRTF", rich, tempPath("zub-missing")).integer);
-    EXPECT_EQ("keep me", zub::windowText(rich));
+    HWND rich = createWith("kept text");
+    select(rich, 0, 4);
+    host.call("rtBold", rich);
+    const zub::Result r = host.call("rtLoadFileRTF", rich, folder.file("missing.rtf"));
+    EXPECT_EQ(1, r.integer);
+    EXPECT_EQ("kept text", zub::windowText(rich));
+    EXPECT_TRUE(has(formatOf(rich, 0, 4), CFE_BOLD));
+    EXPECT_FALSE(exists(folder.file("missing.rtf")));
     EXPECT_TRUE(notes.empty());
+    EXPECT_EQ(rich, GetFocus());
 }
 
-TEST_F(RichText, SavingIntoAMissingDirectoryChangesNothing)
+TEST_F(RichTextFiles, SavingIntoAMissingFolderChangesNothing)
 {
-    HWND rich = createWith("keep me");
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    const std::string path = std::string(folder) + "zub-no-such-folder\\out.rtf";
-    EXPECT_EQ(1, host.call("rtSaveFileRTF", rich, path).integer);
-    EXPECT_FALSE(fileExists(path));
-    EXPECT_EQ("keep me", zub::windowText(rich));
+    HWND rich = createWith("kept text");
+    const std::string folderPath = folder.file("no such folder");
+    const zub::Result r = host.call("rtSaveFileRTF", rich, folderPath + "\\saved.rtf");
+    EXPECT_EQ(1, r.integer);
+    EXPECT_FALSE(exists(folderPath));
+    EXPECT_EQ("kept text", zub::windowText(rich));
     EXPECT_TRUE(notes.empty());
+    EXPECT_EQ(rich, GetFocus());
 }
 
-TEST_F(RichText, SavingOverAnExistingFileReplacesItEntirely)
+TEST_F(RichTextFiles, SavingOverAFileReplacesItEntirely)
 {
-    const std::string path = tempPath("zub-over");
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << std::string(100000, 'z');
-    }
     HWND rich = createWith("short");
+    const std::string path = folder.file("old.rtf");
+    writeFile(path, std::string(100000, 'z'));
     host.call("rtSaveFileRTF", rich, path);
-    const std::string rtf = fileContent(path);
-    EXPECT_EQ(0u, rtf.rfind("{\\rtf", 0));
-    EXPECT_EQ(std::string::npos, rtf.find("zzz"));
-    DeleteFileA(path.c_str());
+    const std::string saved = readFile(path);
+    EXPECT_EQ(0u, saved.rfind("{\\rtf", 0));
+    EXPECT_EQ(std::string::npos, saved.find("zzzz"));
+    EXPECT_NE(std::string::npos, saved.find("short"));
+}
+
+TEST_F(RichTextFiles, AnEmptyControlSavesAnEmptyDocumentThatLoadsBackEmpty)
+{
+    HWND rich = create();
+    host.call("rtSetText", rich, "");
+    const std::string path = folder.file("empty.rtf");
+    host.call("rtSaveFileRTF", rich, path);
+    const std::string saved = readFile(path);
+    EXPECT_EQ(0u, saved.rfind("{\\rtf", 0));
+    const size_t last = saved.find_last_not_of(std::string("\r\n\0", 3));
+    ASSERT_NE(std::string::npos, last);
+    EXPECT_EQ('}', saved[last]);
+
+    HWND other = createWith("to be replaced");
+    host.call("rtLoadFileRTF", other, path);
+    EXPECT_EQ(0, GetWindowTextLengthA(other));
+}
+
+TEST_F(RichTextFiles, LoadingReadsAFileThatIsOpenForReadingElsewhere)
+{
+    HWND source = createWith("shared content");
+    const std::string path = folder.file("shared.rtf");
+    host.call("rtSaveFileRTF", source, path);
+    HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, reader);
+    HWND target = create(10, 220);
+    host.call("rtLoadFileRTF", target, path);
+    CloseHandle(reader);
+    EXPECT_EQ("shared content", zub::windowText(target));
 }
 
 } // namespace

@@ -1,76 +1,99 @@
-// Paragraph formatting: alignment, bullets, numbering and indents, read back from the
-// real control.
+// Paragraph formatting: alignment, bullets, numbering and the start indent.
 #include "richtext_fixture.h"
 
 namespace {
 
 using richtext_test::RichText;
 
-TEST_F(RichText, AlignmentIsPassedOnIncludingValuesWithoutAName)
+TEST_F(RichText, AlignmentIsPassedOnNamedOrNot)
 {
     HWND rich = createWith("a paragraph");
-    for (int alignment : {static_cast<int>(host.constant("@CENTER")), static_cast<int>(host.constant("@RIGHT")),
-                          4, static_cast<int>(host.constant("@LEFT"))}) {
-        EXPECT_EQ(1, host.call("rtSetAlignment", rich, alignment).integer);
-        EXPECT_EQ(alignment, paraFormat(rich).wAlignment);
+    struct Case {
+        LONG alignment;
+        WORD expected;
+    };
+    const Case cases[] = {{host.constant("@CENTER"), PFA_CENTER}, {host.constant("@RIGHT"), PFA_RIGHT},
+                          {4, PFA_JUSTIFY}, {host.constant("@LEFT"), PFA_LEFT}};
+    for (const Case& c : cases) {
+        const zub::Result r = host.call("rtSetAlignment", rich, c.alignment);
+        EXPECT_EQ(1, r.integer);
+        EXPECT_EQ(c.expected, paraFormat(rich).wAlignment) << c.alignment;
     }
     EXPECT_EQ(rich, GetFocus());
 }
 
 TEST_F(RichText, BulletsTwiceSwitchThemOnAndOffAgain)
 {
-    HWND rich = createWith("item");
+    HWND rich = createWith("a paragraph");
     EXPECT_EQ(1, host.call("rtSetBulleted", rich).integer);
     EXPECT_EQ(PFN_BULLET, paraFormat(rich).wNumbering);
-    host.call("rtSetBulleted", rich);
+    EXPECT_EQ(1, host.call("rtSetBulleted", rich).integer);
     EXPECT_EQ(0, paraFormat(rich).wNumbering);
+    EXPECT_EQ(rich, GetFocus());
 }
 
-TEST_F(RichText, BulletsReplaceNumbering)
+TEST_F(RichText, BulletsReplaceNumberingAndBulletAPartlyBulletedSelection)
 {
-    HWND rich = createWith("item");
-    host.call("rtSetNumbered", rich, host.constant("@nPLAIN"));
-    ASSERT_EQ(7, paraFormat(rich).wNumbering);
+    HWND rich = createWith("first\rsecond");
+    PARAFORMAT2 numbered{};
+    numbered.dwMask = PFM_NUMBERING;
+    numbered.wNumbering = 7;
+    setParaFormat(rich, numbered);
     host.call("rtSetBulleted", rich);
     EXPECT_EQ(PFN_BULLET, paraFormat(rich).wNumbering);
+
+    select(rich, 0, 0);
+    host.call("rtSetBulleted", rich);   // first paragraph plain again, second bulleted
+    select(rich, 0, 8);
+    host.call("rtSetBulleted", rich);
+    for (LONG at : {0, 8}) {
+        select(rich, at, at);
+        EXPECT_EQ(PFN_BULLET, paraFormat(rich).wNumbering) << at;
+    }
 }
 
 TEST_F(RichText, NumberingWithAStyleThenOffStillSendsTheStyle)
 {
-    HWND rich = createWith("first");
-    const LONG period = host.constant("@nPERIOD");
-    EXPECT_EQ(1, host.call("rtSetNumbered", rich, period).integer);
-    PARAFORMAT2 numbered = paraFormat(rich);
-    EXPECT_EQ(7, numbered.wNumbering);
-    EXPECT_EQ(period, numbered.wNumberingStyle);
+    HWND rich = createWith("a paragraph");
+    EXPECT_EQ(1, host.call("rtSetNumbered", rich, host.constant("@nPERIOD")).integer);
+    PARAFORMAT2 on = paraFormat(rich);
+    EXPECT_EQ(7, on.wNumbering);
+    EXPECT_EQ(PFNS_PERIOD, on.wNumberingStyle);
 
-    const LONG parens = host.constant("@nPARENS");
-    host.call("rtSetNumbered", rich, parens);
+    EXPECT_EQ(1, host.call("rtSetNumbered", rich, host.constant("@nPLAIN")).integer);
     PARAFORMAT2 off = paraFormat(rich);
     EXPECT_EQ(0, off.wNumbering);
-    EXPECT_EQ(parens, off.wNumberingStyle);
+    EXPECT_EQ(PFNS_PLAIN, off.wNumberingStyle);
+    EXPECT_EQ(rich, GetFocus());
 }
 
-TEST_F(RichText, NumberingWithTheStyleLeftOutReadsTheCellAsTheHostLeftIt)
+TEST_F(RichText, NumberingWithTheStyleLeftOutTakesWhatTheCellHolds)
 {
-    HWND rich = createWith("first");
-    host.call("rtSetNumbered", rich, zub::Arg::omitted(0x200));
-    EXPECT_EQ(7, paraFormat(rich).wNumbering);
-    EXPECT_EQ(0x200, paraFormat(rich).wNumberingStyle);
+    HWND rich = createWith("a paragraph");
+    host.call("rtSetNumbered", rich, zub::Arg::omitted(PFNS_PLAIN));
+    const PARAFORMAT2 format = paraFormat(rich);
+    EXPECT_EQ(7, format.wNumbering);
+    EXPECT_EQ(PFNS_PLAIN, format.wNumberingStyle);
 }
 
-TEST_F(RichText, IndentChangesRelativelyAndNeverGoesBelowZero)
+TEST_F(RichText, IndentChangesTheStartIndentAndNeverGoesBelowZero)
 {
-    HWND rich = createWith("indented");
-    PARAFORMAT2 start{};
-    start.dwMask = PFM_STARTINDENT;
-    start.dxStartIndent = 720;
-    setParaFormat(rich, start);
-
-    EXPECT_EQ(1080, host.call("rtIndent", rich, 360).integer);
-    EXPECT_EQ(1080, paraFormat(rich).dxStartIndent);
-    EXPECT_EQ(0, host.call("rtIndent", rich, -10000).integer);
-    EXPECT_EQ(0, paraFormat(rich).dxStartIndent);
+    struct Case {
+        int change;
+        int expected;
+    };
+    const Case cases[] = {{-10000, 0}, {360, 1080}, {-720, 0}, {-360, 360}, {0, 720}};
+    HWND rich = createWith("a paragraph");
+    for (const Case& c : cases) {
+        PARAFORMAT2 start{};
+        start.dwMask = PFM_STARTINDENT;
+        start.dxStartIndent = 720;
+        setParaFormat(rich, start);
+        const zub::Result r = host.call("rtIndent", rich, c.change);
+        EXPECT_EQ(c.expected, r.integer) << c.change;
+        EXPECT_EQ(c.expected, paraFormat(rich).dxStartIndent) << c.change;
+    }
+    EXPECT_EQ(rich, GetFocus());
 }
 
 } // namespace
