@@ -73,6 +73,6 @@ TEST_P(Transcript, SampleRunPrintsItsTranscript)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Samples, Transcript, testing::Values("console", "mistakes"));
+INSTANTIATE_TEST_SUITE_P(Samples, Transcript, testing::Values("console", "mistakes", "tour"));
 
 } // namespace
