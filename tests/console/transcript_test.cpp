@@ -27,7 +27,12 @@ std::string readFile(const std::string& path)
 std::string portable(std::string text, const std::string& temp)
 {
     text = std::regex_replace(text, std::regex("window 0x[0-9A-F]{8}"), "window HWND");
-    for (size_t at; !temp.empty() && (at = text.find(temp)) != std::string::npos;) text.replace(at, temp.size(), "%TEMP%\\");
+    // The folder as printed plainly, and inside a quoted text with its backslashes doubled.
+    std::string quoted;
+    for (char c : temp) quoted += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    for (const auto& [from, to] : {std::pair{temp, std::string("%TEMP%\\")}, std::pair{quoted, std::string("%TEMP%\\\\")}}) {
+        for (size_t at; !from.empty() && (at = text.find(from)) != std::string::npos;) text.replace(at, from.size(), to);
+    }
     return text;
 }
 
