@@ -223,7 +223,7 @@ TEST_F(StatusBar, SetIconShowsTheFilesSmallIconInTheNamedPart)
     EXPECT_EQ(nullptr, icon(bar, 0));
     EXPECT_EQ(nullptr, icon(bar, 2));
 
-    // Parts 0 and 1 both mean the first part.
+    // Part numbers 0 and 1 both mean the first part.
     EXPECT_NE(0, host.call("sbSetIcon", bar, 0, iconPath).integer);
     EXPECT_NE(nullptr, icon(bar, 0));
     EXPECT_TRUE(notes.empty());
