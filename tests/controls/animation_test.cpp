@@ -206,9 +206,7 @@ TEST_F(Animation, CreateMakesAHiddenControlWithItsIdAtThePlaceGiven)
     EXPECT_EQ(kAnimationId, GetDlgCtrlID(animation));
     EXPECT_EQ(dialog.hwnd(), GetParent(animation));
     EXPECT_FALSE(IsWindowVisible(animation));
-    RECT rc;
-    GetWindowRect(animation, &rc);
-    MapWindowPoints(nullptr, dialog.hwnd(), reinterpret_cast<POINT*>(&rc), 2);
+    const RECT rc = zub::rectIn(animation, dialog.hwnd());
     EXPECT_EQ(30, rc.left);
     EXPECT_EQ(40, rc.top);
     EXPECT_EQ(120, rc.right - rc.left);

@@ -56,9 +56,7 @@ TEST_F(IpAddress, CreatePlacesAVisibleIpAddressControl)
     EXPECT_EQ(0, creation->menu);
     EXPECT_EQ(dialog.hwnd(), GetParent(ip));
     EXPECT_TRUE(IsWindowVisible(ip));
-    RECT rc;
-    GetWindowRect(ip, &rc);
-    MapWindowPoints(nullptr, dialog.hwnd(), reinterpret_cast<POINT*>(&rc), 2);
+    const RECT rc = zub::rectIn(ip, dialog.hwnd());
     EXPECT_EQ(20, rc.left);
     EXPECT_EQ(30, rc.top);
     EXPECT_EQ(160, rc.right - rc.left);

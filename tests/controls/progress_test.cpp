@@ -30,9 +30,7 @@ TEST_F(Progress, CreateMakesAVisibleBarAndIgnoresArgumentSix)
     EXPECT_EQ(dialog.hwnd(), c->parent);
     EXPECT_EQ(0, c->menu);
     EXPECT_TRUE(IsWindowVisible(bar));
-    RECT rc;
-    GetWindowRect(bar, &rc);
-    MapWindowPoints(nullptr, dialog.hwnd(), reinterpret_cast<POINT*>(&rc), 2);
+    const RECT rc = zub::rectIn(bar, dialog.hwnd());
     EXPECT_EQ(20, rc.left);
     EXPECT_EQ(100, rc.top);
     EXPECT_EQ(300, rc.right - rc.left);

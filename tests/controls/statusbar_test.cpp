@@ -125,9 +125,8 @@ TEST_F(StatusBar, CreateMakesAStatusBarAtTheBottomShowingTheFirstText)
     EXPECT_EQ(70, GetDlgCtrlID(bar));
     EXPECT_TRUE(IsWindowVisible(bar));
     EXPECT_EQ("Ready to go", partText(bar, 0));
-    RECT rcBar, rcClient;
-    GetWindowRect(bar, &rcBar);
-    MapWindowPoints(nullptr, dialog.hwnd(), reinterpret_cast<POINT*>(&rcBar), 2);
+    const RECT rcBar = zub::rectIn(bar, dialog.hwnd());
+    RECT rcClient;
     GetClientRect(dialog.hwnd(), &rcClient);
     EXPECT_EQ(rcClient.bottom, rcBar.bottom);
     EXPECT_EQ(0, rcBar.left);

@@ -47,9 +47,7 @@ TEST_F(Tabs, CreateMakesAVisibleTabControlWithTheFixedStyleAndAddsArgumentSix)
     EXPECT_EQ(dialog.hwnd(), c->parent);
     EXPECT_EQ(0, c->menu);
     EXPECT_TRUE(IsWindowVisible(tab));
-    RECT rc;
-    GetWindowRect(tab, &rc);
-    MapWindowPoints(nullptr, dialog.hwnd(), reinterpret_cast<POINT*>(&rc), 2);
+    const RECT rc = zub::rectIn(tab, dialog.hwnd());
     EXPECT_EQ(10, rc.left);
     EXPECT_EQ(10, rc.top);
     EXPECT_EQ(400, rc.right - rc.left);

@@ -44,9 +44,7 @@ TEST_F(Trackbar, CreateMakesAVisibleTrackbarWithTheFixedStyleAndAddsArgumentSix)
     EXPECT_EQ(dialog.hwnd(), c->parent);
     EXPECT_EQ(0, c->menu);
     EXPECT_TRUE(IsWindowVisible(plain));
-    RECT rc;
-    GetWindowRect(plain, &rc);
-    MapWindowPoints(nullptr, dialog.hwnd(), reinterpret_cast<POINT*>(&rc), 2);
+    const RECT rc = zub::rectIn(plain, dialog.hwnd());
     EXPECT_EQ(40, rc.left);
     EXPECT_EQ(50, rc.top);
     EXPECT_EQ(300, rc.right - rc.left);

@@ -28,9 +28,7 @@ TEST_F(RichText, CreateMakesARichEditChildShowingHelloWorldWhereTheScriptSaid)
 
     // ES_SELECTIONBAR is the bit of WS_MAXIMIZE, so only the placement after
     // creation puts the control where the script asked.
-    RECT rect{};
-    GetWindowRect(rich, &rect);
-    MapWindowPoints(nullptr, dialog.hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+    const RECT rect = zub::rectIn(rich, dialog.hwnd());
     EXPECT_EQ(20, rect.left);
     EXPECT_EQ(30, rect.top);
     EXPECT_EQ(300, rect.right - rect.left);

@@ -114,6 +114,14 @@ void addListViewRow(HWND listView, std::initializer_list<const char*> cells)
     }
 }
 
+RECT rectIn(HWND window, HWND parent)
+{
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 std::string windowText(HWND window)
 {
     const int length = GetWindowTextLengthA(window);

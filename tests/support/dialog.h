@@ -39,6 +39,9 @@ private:
 // Adds a list view row: the item text, then the sub-item texts.
 void addListViewRow(HWND listView, std::initializer_list<const char*> cells);
 
+// The window's rectangle in the client coordinates of another window (its parent).
+RECT rectIn(HWND window, HWND parent);
+
 // The window text as a string.
 std::string windowText(HWND window);
 
