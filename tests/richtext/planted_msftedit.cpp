@@ -2,6 +2,6 @@
 // nothing but say that it is the planted one.
 #include <windows.h>
 
-extern "C" __declspec(dllexport) int PlantedMarker() { return 1; }
+extern "C" __attribute__((dllexport)) int PlantedMarker() { return 1; }
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
