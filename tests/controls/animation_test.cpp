@@ -11,8 +11,6 @@
 
 namespace {
 
-using misc::deadWindow;
-
 constexpr int kFrameWidth = 16;
 constexpr int kFrameHeight = 12;
 constexpr int kFrames = 3;
@@ -211,15 +209,6 @@ TEST_F(Animation, CreateMakesAHiddenControlWithItsIdAtThePlaceGiven)
     EXPECT_EQ(40, rc.top);
     EXPECT_EQ(120, rc.right - rc.left);
     EXPECT_EQ(90, rc.bottom - rc.top);
-}
-
-TEST_F(Animation, CreateWithAParentThatIsNoWindowReturnsZero)
-{
-    for (HWND parent : {deadWindow(), static_cast<HWND>(nullptr)}) {
-        const zub::Result r = host.call("anCreateAVI", parent, 0, 0, 50, 50, 0);
-        EXPECT_EQ(1, r.completions);
-        EXPECT_EQ(0, r.integer) << parent;
-    }
 }
 
 TEST_F(Animation, OpenShowsTheControlAndTakesTheClipsFrameSize)

@@ -46,16 +46,4 @@ TEST_F(RichText, CreateUsesTheRichTextStyle)
     EXPECT_NE(rich, GetFocus());   // creating does not take the keyboard focus
 }
 
-TEST_F(RichText, CreateWithAParentThatIsNotAWindowReturnsZero)
-{
-    HWND gone = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    DestroyWindow(gone);
-    for (HWND parent : {HWND(nullptr), gone, reinterpret_cast<HWND>(0x1234)}) {
-        const zub::Result r = host.call("rtCreate", parent, 0, 0, 100, 100, 0);
-        EXPECT_EQ(0, r.integer) << parent;
-        EXPECT_EQ(1, r.completions);
-    }
-    EXPECT_TRUE(notes.empty());
-}
-
 } // namespace
