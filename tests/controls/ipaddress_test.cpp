@@ -39,41 +39,6 @@ protected:
     }
 };
 
-TEST_F(IpAddress, CreatePlacesAVisibleIpAddressControl)
-{
-    misc::CreationRecorder recorder;
-    HWND ip = createIp(20, 30, 160, 24, WS_BORDER | WS_DISABLED);
-    ASSERT_TRUE(IsWindow(ip));
-    const misc::Creation* creation = recorder.find(ip);
-    ASSERT_NE(nullptr, creation);
-    EXPECT_EQ("SysIPAddress32", creation->className);
-    // The control shows its address as its window text, so the text is seen at creation.
-    EXPECT_EQ("IPAddress", creation->text);
-    // Argument 6 is not read: exactly the fixed style.
-    EXPECT_EQ(0x54000000u, creation->style);
-    EXPECT_EQ(0u, creation->exStyle);
-    EXPECT_EQ(dialog.hwnd(), creation->parent);
-    EXPECT_EQ(0, creation->menu);
-    EXPECT_EQ(dialog.hwnd(), GetParent(ip));
-    EXPECT_TRUE(IsWindowVisible(ip));
-    const RECT rc = zub::rectIn(ip, dialog.hwnd());
-    EXPECT_EQ(20, rc.left);
-    EXPECT_EQ(30, rc.top);
-    EXPECT_EQ(160, rc.right - rc.left);
-    EXPECT_EQ(24, rc.bottom - rc.top);
-    EXPECT_TRUE(notes.empty());
-}
-
-TEST_F(IpAddress, CreateWithAParentThatIsNoWindowReturnsZero)
-{
-    for (HWND parent : {deadWindow(), static_cast<HWND>(nullptr)}) {
-        const zub::Result r = host.call("ipCreateIP", parent, 0, 0, 100, 20, 0);
-        EXPECT_EQ(1, r.completions);
-        EXPECT_EQ(0, r.integer) << parent;
-    }
-    EXPECT_TRUE(notes.empty());
-}
-
 TEST_F(IpAddress, SetIpThenGetIpGivesTheAddressAsParsed)
 {
     HWND ip = createIp();

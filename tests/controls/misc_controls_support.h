@@ -1,5 +1,5 @@
-// Helpers of the tooltip, IP address, animation and utility tests: a handle that
-// names no window, and a recorder of the windows created while it lives.
+// Helpers of the control tests: a handle that names no window, and a recorder of
+// the windows created while it lives.
 #pragma once
 
 #include <windows.h>
@@ -56,6 +56,7 @@ public:
         }
         return nullptr;
     }
+    size_t count() const { return m_creations.size(); }
 
 private:
     static LRESULT CALLBACK hookProc(int code, WPARAM wParam, LPARAM lParam)

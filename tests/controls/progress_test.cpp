@@ -6,8 +6,6 @@
 
 namespace {
 
-using misc::deadWindow;
-
 class Progress : public zub::HostTest {
 protected:
     HWND createBar(int extra = 0)
@@ -15,36 +13,6 @@ protected:
         return misc::toWindow(host.call("pgCreateProgressBar", dialog.hwnd(), 20, 100, 300, 20, extra).integer);
     }
 };
-
-TEST_F(Progress, CreateMakesAVisibleBarAndIgnoresArgumentSix)
-{
-    misc::CreationRecorder recorder;
-    HWND bar = createBar(PBS_VERTICAL | WS_BORDER);
-    ASSERT_TRUE(IsWindow(bar));
-    const misc::Creation* c = recorder.find(bar);
-    ASSERT_NE(nullptr, c);
-    EXPECT_EQ("msctls_progress32", c->className);
-    EXPECT_EQ("ProgressBar", c->text);
-    EXPECT_EQ(0x50000000u, c->style);
-    EXPECT_EQ(0u, c->exStyle);
-    EXPECT_EQ(dialog.hwnd(), c->parent);
-    EXPECT_EQ(0, c->menu);
-    EXPECT_TRUE(IsWindowVisible(bar));
-    const RECT rc = zub::rectIn(bar, dialog.hwnd());
-    EXPECT_EQ(20, rc.left);
-    EXPECT_EQ(100, rc.top);
-    EXPECT_EQ(300, rc.right - rc.left);
-    EXPECT_EQ(20, rc.bottom - rc.top);
-}
-
-TEST_F(Progress, CreateWithAParentThatIsNoWindowReturnsZero)
-{
-    for (HWND parent : {deadWindow(), static_cast<HWND>(nullptr)}) {
-        const zub::Result r = host.call("pgCreateProgressBar", parent, 0, 0, 100, 20, 0);
-        EXPECT_EQ(1, r.completions);
-        EXPECT_EQ(0, r.integer) << parent;
-    }
-}
 
 TEST_F(Progress, SettersReturnThePreviousValue)
 {

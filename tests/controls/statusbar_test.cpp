@@ -133,15 +133,6 @@ TEST_F(StatusBar, CreateMakesAStatusBarAtTheBottomShowingTheFirstText)
     EXPECT_EQ(rcClient.right, rcBar.right);
 }
 
-TEST_F(StatusBar, CreateWithAParentThatIsNoWindowReturnsZero)
-{
-    for (HWND parent : {deadWindow(), static_cast<HWND>(nullptr)}) {
-        const zub::Result r = host.call("sbCreateStatusBar", parent, "text");
-        EXPECT_EQ(1, r.completions);
-        EXPECT_EQ(0, r.integer) << parent;
-    }
-}
-
 TEST_F(StatusBar, SetPartsSplitsAtRunsOfSpacesAndReturnsTheCount)
 {
     HWND bar = createBar();

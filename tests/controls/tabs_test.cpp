@@ -32,42 +32,6 @@ protected:
     }
 };
 
-TEST_F(Tabs, CreateMakesAVisibleTabControlWithTheFixedStyleAndAddsArgumentSix)
-{
-    misc::CreationRecorder recorder;
-    HWND tab = createTab();
-    ASSERT_TRUE(IsWindow(tab));
-    const misc::Creation* c = recorder.find(tab);
-    ASSERT_NE(nullptr, c);
-    EXPECT_EQ("SysTabControl32", c->className);
-    EXPECT_TRUE(c->hasText);
-    EXPECT_EQ("", c->text);
-    EXPECT_EQ(0x54000000u, c->style);
-    EXPECT_EQ(0u, c->exStyle);
-    EXPECT_EQ(dialog.hwnd(), c->parent);
-    EXPECT_EQ(0, c->menu);
-    EXPECT_TRUE(IsWindowVisible(tab));
-    const RECT rc = zub::rectIn(tab, dialog.hwnd());
-    EXPECT_EQ(10, rc.left);
-    EXPECT_EQ(10, rc.top);
-    EXPECT_EQ(400, rc.right - rc.left);
-    EXPECT_EQ(300, rc.bottom - rc.top);
-
-    HWND buttons = createTab(TCS_BUTTONS | TCS_MULTILINE);
-    const misc::Creation* b = recorder.find(buttons);
-    ASSERT_NE(nullptr, b);
-    EXPECT_EQ(0x54000000u | TCS_BUTTONS | TCS_MULTILINE, b->style);
-}
-
-TEST_F(Tabs, CreateWithAParentThatIsNoWindowReturnsZero)
-{
-    for (HWND parent : {deadWindow(), static_cast<HWND>(nullptr)}) {
-        const zub::Result r = host.call("taCreateTab", parent, 0, 0, 100, 100, 0);
-        EXPECT_EQ(1, r.completions);
-        EXPECT_EQ(0, r.integer) << parent;
-    }
-}
-
 TEST_F(Tabs, AddTabInsertsAtThePositionAndReturnsTheIndexAskedFor)
 {
     HWND tab = createTab();

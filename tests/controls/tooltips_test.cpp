@@ -74,16 +74,6 @@ TEST_F(ToolTips, CreateMakesATopmostBalloonTooltipOwnedByTheDialog)
     EXPECT_NE(tip, second);
 }
 
-TEST_F(ToolTips, CreateWithAnOwnerThatIsNoWindowReturnsZero)
-{
-    for (HWND owner : {deadWindow(), static_cast<HWND>(nullptr)}) {
-        const zub::Result r = host.call("ttCreateToolTip", owner);
-        EXPECT_EQ(1, r.completions);
-        EXPECT_EQ(1, r.type);
-        EXPECT_EQ(0, r.integer) << owner;
-    }
-}
-
 TEST_F(ToolTips, AddGivesTheToolWindowATipOverItsClientRectangle)
 {
     HWND tip = createTip();

@@ -30,42 +30,6 @@ protected:
     }
 };
 
-TEST_F(Trackbar, CreateMakesAVisibleTrackbarWithTheFixedStyleAndAddsArgumentSix)
-{
-    misc::CreationRecorder recorder;
-    HWND plain = createTrackbar();
-    ASSERT_TRUE(IsWindow(plain));
-    const misc::Creation* c = recorder.find(plain);
-    ASSERT_NE(nullptr, c);
-    EXPECT_EQ("msctls_trackbar32", c->className);
-    EXPECT_EQ("Trackbar", c->text);
-    EXPECT_EQ(0x50000121u, c->style);
-    EXPECT_EQ(0u, c->exStyle);
-    EXPECT_EQ(dialog.hwnd(), c->parent);
-    EXPECT_EQ(0, c->menu);
-    EXPECT_TRUE(IsWindowVisible(plain));
-    const RECT rc = zub::rectIn(plain, dialog.hwnd());
-    EXPECT_EQ(40, rc.left);
-    EXPECT_EQ(50, rc.top);
-    EXPECT_EQ(300, rc.right - rc.left);
-    EXPECT_EQ(40, rc.bottom - rc.top);
-
-    HWND vertical = createTrackbar(TBS_VERT | WS_BORDER);
-    const misc::Creation* v = recorder.find(vertical);
-    ASSERT_NE(nullptr, v);
-    EXPECT_EQ(0x50000121u | TBS_VERT | WS_BORDER, v->style);
-    EXPECT_NE(0, GetWindowLongA(vertical, GWL_STYLE) & TBS_VERT);
-}
-
-TEST_F(Trackbar, CreateWithAParentThatIsNoWindowReturnsZero)
-{
-    for (HWND parent : {deadWindow(), static_cast<HWND>(nullptr)}) {
-        const zub::Result r = host.call("trCreateTrackBar", parent, 0, 0, 100, 30, 0);
-        EXPECT_EQ(1, r.completions);
-        EXPECT_EQ(0, r.integer) << parent;
-    }
-}
-
 TEST_F(Trackbar, EverySelectorReadsItsSettingAndOthersGiveZero)
 {
     HWND track = createTrackbar();

@@ -1,189 +1,108 @@
 // The table as the host discovers it: mode -1 for the count, mode -2 for each entry.
 #include "fixture.h"
 
+#include <richedit.h>
+
+#include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <set>
+#include <string>
 
 namespace {
 
 using zub::Host;
 
-struct ExpectedCommand {
-    const char* name;
-    int required;
-    int optional;
-    uint64_t argTypes; // four bits an argument, 1 for text
-};
-
-const ExpectedCommand kCommands[] = {
-    {"anCloseAVI", 1, 0, 0x0},
-    {"anCreateAVI", 6, 0, 0x0},
-    {"anOpenAVI", 2, 0, 0x10},
-    {"anPlayAVI", 4, 0, 0x0},
-    {"anStopAVI", 1, 0, 0x0},
-    {"cbGetCurSel", 1, 0, 0x0},
-    {"cbSetCurSel", 2, 0, 0x0},
-    {"cbSetDropHeight", 2, 0, 0x0},
-    {"ccShow", 2, 0, 0x0},
-    {"DCCompatible", 2, 0, 0x0},
-    {"ebGetModify", 1, 0, 0x0},
-    {"ebSetLenLimit", 2, 0, 0x0},
-    {"ebMask", 2, 1, 0x10},
-    {"ebMaskClean", 2, 1, 0x10},
-    {"ebSetModify", 2, 0, 0x0},
-    {"ilAddImage", 4, 0, 0x10},
-    {"ilCreateImgList", 5, 0, 0x0},
-    {"ilDeleteImgList", 1, 0, 0x0},
-    {"ilRemoveImage", 2, 0, 0x0},
-    {"ipClearIP", 1, 0, 0x0},
-    {"ipCreateIP", 6, 0, 0x0},
-    {"ipGetIP", 1, 0, 0x0},
-    {"ipIsBlank", 1, 0, 0x0},
-    {"ipSetFocus", 2, 0, 0x0},
-    {"ipSetIP", 2, 0, 0x10},
-    {"ipSetRange", 4, 0, 0x0},
-    {"lbDeleteItem", 3, 0, 0x0},
-    {"lbGetItemCount", 1, 0, 0x0},
-    {"lbGetItemCountSel", 1, 0, 0x0},
-    {"lbGetItemHeight", 1, 0, 0x0},
-    {"lbGetItemSel", 1, 0, 0x0},
-    {"lbGetItemState", 2, 0, 0x0},
-    {"lbSetHScrollSize", 2, 0, 0x0},
-    {"lbSetItemHeight", 2, 0, 0x0},
-    {"lbSetItemState", 3, 0, 0x0},
-    {"lvClearImages", 1, 0, 0x0},
-    {"lvDeleteItem", 3, 0, 0x0},
-    {"lvGetItemCheck", 2, 0, 0x0},
-    {"lvGetItemCount", 1, 0, 0x0},
-    {"lvGetItemCountSel", 1, 0, 0x0},
-    {"lvGetItemState", 3, 0, 0x0},
-    {"lvGetItemText", 3, 0, 0x0},
-    {"lvInsertColumn", 3, 0, 0x100},
-    {"lvInsertItem", 3, 0, 0x100},
-    {"lvScrollTo", 3, 0, 0x0},
-    {"lvSetBkColor", 2, 0, 0x10},
-    {"lvSetBkImage", 5, 0, 0x1000},
-    {"lvSetColumnFill", 3, 0, 0x100},
-    {"lvSetColumnFillSeq", 4, 0, 0x0},
-    {"lvSetColumnImage", 4, 0, 0x0},
-    {"lvSetColumnWidth", 3, 0, 0x0},
-    {"lvSetImageList", 2, 0, 0x0},
-    {"lvSetItemCheck", 3, 0, 0x0},
-    {"lvSetItemImage", 4, 0, 0x0},
-    {"lvSetItemState", 4, 0, 0x0},
-    {"lvSetItemText", 4, 0, 0x1000},
-    {"lvSetItemTextColor", 5, 0, 0x10000},
-    {"pbSetMultiline", 2, 0, 0x0},
-    {"pgCreateProgressBar", 6, 0, 0x0},
-    {"pgSetColor", 3, 0, 0x10},
-    {"pgSetPosition", 2, 0, 0x0},
-    {"pgSetRange", 3, 0, 0x0},
-    {"pgSetState", 2, 0, 0x0},
-    {"pgSetStep", 2, 0, 0x0},
-    {"pgStep", 2, 0, 0x0},
-    {"RedrawControl", 2, 0, 0x0},
-    {"RemoveControl", 1, 0, 0x0},
-    {"sbCreateStatusBar", 2, 0, 0x10},
-    {"sbSetBkColor", 2, 0, 0x10},
-    {"sbSetIcon", 3, 0, 0x100},
-    {"sbSetParts", 2, 0, 0x10},
-    {"sbSetText", 3, 0, 0x100},
-    {"taAddTab", 3, 0, 0x100},
-    {"taCreateTab", 6, 0, 0x0},
-    {"taDeleteTab", 2, 0, 0x0},
-    {"taGetTabSel", 1, 0, 0x0},
-    {"taSetBkColor", 4, 0, 0x0},
-    {"taSetTabSel", 2, 0, 0x0},
-    {"taSetTabStyle", 2, 0, 0x0},
-    {"trCLEARSEL", 1, 0, 0x0},
-    {"trCLEARTICS", 1, 0, 0x0},
-    {"trCreateTrackBar", 6, 0, 0x0},
-    {"trGETTRACKINFO", 2, 0, 0x0},
-    {"trRemoveBuddy", 1, 0, 0x0},
-    {"trSETBUDDY", 6, 0, 0x110000},
-    {"trSETLINESIZE", 2, 0, 0x10},
-    {"trSETPAGESIZE", 2, 0, 0x10},
-    {"trSETPOS", 2, 0, 0x10},
-    {"trSETRANGEMAX", 2, 0, 0x10},
-    {"trSETRANGEMIN", 2, 0, 0x10},
-    {"trSETSELEND", 2, 0, 0x10},
-    {"trSETSELSTART", 2, 0, 0x10},
-    {"trSETTIC", 2, 0, 0x10},
-    {"trSETTICFREQ", 2, 0, 0x10},
-    {"trSETTIPSIDE", 2, 0, 0x10},
-    {"ttActivate", 2, 0, 0x0},
-    {"ttAddToolTip", 3, 0, 0x100},
-    {"ttCreateToolTip", 1, 0, 0x0},
-    {"ttDeleteToolTip", 2, 0, 0x0},
-    {"ttSetColor", 3, 0, 0x10},
-    {"ttSetDelay", 3, 0, 0x0},
-    {"ttSetText", 3, 0, 0x100},
-    {"ttSetTitle", 3, 0, 0x100},
-    {"rtCreate", 6, 0, 0x0},
-    {"rtBold", 1, 0, 0x0},
-    {"rtItalic", 1, 0, 0x0},
-    {"rtUnderline", 1, 0, 0x0},
-    {"rtSetTextColor", 2, 0, 0x10},
-    {"rtSetTextBackColor", 2, 0, 0x10},
-    {"rtSetAlignment", 2, 0, 0x0},
-    {"rtSetBulleted", 1, 0, 0x0},
-    {"rtSetNumbered", 1, 1, 0x0},
-    {"rtIndent", 2, 0, 0x10},
-    {"rtSetText", 2, 0, 0x10},
-    {"rtSetDefaults", 1, 0, 0x0},
-    {"rtFontSizing", 2, 0, 0x10},
-    {"rtZoom", 1, 0, 0x0},
-    {"rtLoadFileRTF", 2, 0, 0x10},
-    {"rtSaveFileRTF", 2, 0, 0x10},
-    {"wnTaskBar", 1, 0, 0x0},
-};
-
-struct ExpectedConstant {
-    const char* name;
-    LONG value;
-};
-
-const ExpectedConstant kConstants[] = {
-    {"@nPAREN", 0},   {"@nPARENS", 0x100}, {"@nPERIOD", 0x200},  {"@nPLAIN", 0x300},
-    {"@nNONUM", 0x400}, {"@LEFT", 1},       {"@RIGHT", 2},         {"@CENTER", 3},
-    {"@dbVersion", 1020}, {"@EasterEgg", 42}, {"@TestConstant", 1},
-};
-
-std::string lower(const char* s)
+TEST(Table, HoldsTheCommandsThenTheConstants)
 {
-    std::string out(s);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
+    Host host;
+    const auto& table = host.table();
+    ASSERT_EQ(131u, table.size());
+    std::set<std::string> names;
+    for (int i = 0; i < 131; ++i) {
+        const zub::EntryInfo& e = table[i];
+        SCOPED_TRACE(e.name);
+        EXPECT_EQ(i, e.index);
+        EXPECT_EQ(i < 120 ? 2 : 3, e.kind);
+        EXPECT_EQ(i >= 120, e.name.front() == '@'); // constants, and only they, begin with "@"
+        EXPECT_EQ(static_cast<int>(e.name.size()), e.nameLength);
+        EXPECT_TRUE(std::none_of(e.name.begin(), e.name.end(), [](unsigned char c) { return std::isupper(c); }));
+        EXPECT_TRUE(names.insert(e.name).second) << "named twice";
+    }
 }
 
-TEST(Table, HoldsTheCommandsThenTheConstantsInTheirOrder)
+TEST(Table, EveryCommandDeclaresAWellFormedArgumentList)
 {
-    static_assert(std::size(kCommands) == 120);
     Host host;
     const auto& table = host.table();
     ASSERT_EQ(131u, table.size());
     for (int i = 0; i < 120; ++i) {
         const zub::EntryInfo& e = table[i];
-        const ExpectedCommand& x = kCommands[i];
-        SCOPED_TRACE(x.name);
-        EXPECT_EQ(i, e.index);
-        EXPECT_EQ(2, e.kind);
-        EXPECT_EQ(lower(x.name), e.name);
-        EXPECT_EQ(static_cast<int>(std::strlen(x.name)), e.nameLength);
-        EXPECT_EQ(x.required, e.required);
-        EXPECT_EQ(x.optional, e.optional);
-        EXPECT_EQ(x.argTypes, e.argTypes);
+        SCOPED_TRACE(e.name);
+        const int count = e.required + e.optional;
+        EXPECT_GE(e.required, 1); // every command takes its handle (or first number) first
+        ASSERT_LE(count, 16);
+        for (int n = 0; n < 16; ++n) {
+            const unsigned code = static_cast<unsigned>(e.argTypes >> (4 * n)) & 0xF;
+            if (n >= count) {
+                EXPECT_EQ(0u, code) << "a type past the last argument, at " << n + 1;
+            } else {
+                EXPECT_LE(code, 1u) << "argument " << n + 1;
+            }
+        }
+        EXPECT_EQ(0u, e.argTypes & 0xF) << "argument 1 is an integer";
     }
-    for (int i = 0; i < 11; ++i) {
-        const zub::EntryInfo& e = table[120 + i];
-        SCOPED_TRACE(kConstants[i].name);
-        EXPECT_EQ(120 + i, e.index);
-        EXPECT_EQ(3, e.kind);
-        EXPECT_EQ(lower(kConstants[i].name), e.name);
-        EXPECT_EQ(static_cast<int>(std::strlen(kConstants[i].name)), e.nameLength);
-        EXPECT_EQ(kConstants[i].value, e.value);
-        EXPECT_EQ(0u, e.argTypes);
+    for (int i = 120; i < 131; ++i) EXPECT_EQ(0u, table[i].argTypes) << table[i].name;
+}
+
+TEST(Table, ConstantsCarryTheValuesTheirMeaningsRequire)
+{
+    Host host;
+    // Numbering styles and alignments as rich edit controls take them.
+    const struct { const char* name; LONG value; } cases[] = {
+        {"@nPAREN", PFNS_PAREN},       {"@nPARENS", PFNS_PARENS}, {"@nPERIOD", PFNS_PERIOD},
+        {"@nPLAIN", PFNS_PLAIN},       {"@nNONUM", PFNS_NONUMBER}, {"@LEFT", PFA_LEFT},
+        {"@RIGHT", PFA_RIGHT},         {"@CENTER", PFA_CENTER},   {"@dbVersion", 1020},
+        {"@EasterEgg", 42},            {"@TestConstant", 1},
+    };
+    int index = 120;
+    for (const auto& c : cases) {
+        const zub::EntryInfo& e = host.entry(c.name);
+        EXPECT_EQ(index++, e.index) << c.name;
+        EXPECT_EQ(3, e.kind) << c.name;
+        EXPECT_EQ(c.value, e.value) << c.name;
     }
+}
+
+TEST(Table, CommandsDeclareTheArgumentsTheirHandlersRead)
+{
+    Host host;
+    const struct { const char* name; int required; int optional; uint64_t argTypes; } cases[] = {
+        // The only commands with an optional argument.
+        {"ebMask", 2, 1, 0x10},
+        {"ebMaskClean", 2, 1, 0x10},
+        {"rtSetNumbered", 1, 1, 0x0},
+        // Two label texts after four numbers.
+        {"trSETBUDDY", 6, 0, 0x110000},
+        // The trackbar setters take their number as a text.
+        {"trSETLINESIZE", 2, 0, 0x10}, {"trSETPAGESIZE", 2, 0, 0x10}, {"trSETPOS", 2, 0, 0x10},
+        {"trSETRANGEMAX", 2, 0, 0x10}, {"trSETRANGEMIN", 2, 0, 0x10}, {"trSETSELEND", 2, 0, 0x10},
+        {"trSETSELSTART", 2, 0, 0x10}, {"trSETTIC", 2, 0, 0x10},      {"trSETTICFREQ", 2, 0, 0x10},
+        {"trSETTIPSIDE", 2, 0, 0x10},
+        // A text between numbers.
+        {"lvSetBkImage", 5, 0, 0x1000},
+    };
+    for (const auto& c : cases) {
+        const zub::EntryInfo& e = host.entry(c.name);
+        EXPECT_EQ(c.required, e.required) << c.name;
+        EXPECT_EQ(c.optional, e.optional) << c.name;
+        EXPECT_EQ(c.argTypes, e.argTypes) << c.name;
+    }
+    int withOptional = 0;
+    for (const zub::EntryInfo& e : host.table()) withOptional += e.kind == 2 && e.optional > 0;
+    EXPECT_EQ(3, withOptional);
+    // The host calls a command by its place in the table.
+    EXPECT_EQ(41, host.entry("lvGetItemText").index);
 }
 
 // The record exactly as the bytes lie, for the entries the host relies on most.

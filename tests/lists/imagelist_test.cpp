@@ -7,8 +7,6 @@
 
 namespace {
 
-using ImageLists = zub::HostTest;
-
 std::string tempPath(const char* name)
 {
     char folder[MAX_PATH] = {};
@@ -43,6 +41,19 @@ std::string writeBitmap(const char* name, int width, int height)
 
 HIMAGELIST asList(int handle) { return reinterpret_cast<HIMAGELIST>(static_cast<INT_PTR>(handle)); }
 
+// The image lists a test makes with newList go when it ends, whatever it asserted.
+class ImageLists : public zub::HostTest {
+protected:
+    ~ImageLists() override
+    {
+        for (int handle : m_lists) host.call("ilDeleteImgList", handle);
+    }
+    int newList() { return m_lists.emplace_back(host.call("ilCreateImgList", 4, 4, 16, 16, 0).integer); }
+
+private:
+    std::vector<int> m_lists;
+};
+
 TEST_F(ImageLists, CreateGivesAnEmptyListOfTheRequestedSize)
 {
     const int handle = host.call("ilCreateImgList", 4, 4, 16, 16, 0).integer;
@@ -58,19 +69,18 @@ TEST_F(ImageLists, CreateGivesAnEmptyListOfTheRequestedSize)
 TEST_F(ImageLists, AddImageSplitsABitmapIntoImageWideStrips)
 {
     const std::string path = writeBitmap("lists_test_strip.bmp", 48, 16);
-    const int handle = host.call("ilCreateImgList", 4, 4, 16, 16, 0).integer;
+    const int handle = newList();
     EXPECT_EQ(3, host.call("ilAddImage", handle, path, 0, 0).integer);
     EXPECT_EQ(6, host.call("ilAddImage", handle, path, 0, 0).integer);
     EXPECT_EQ(6, ImageList_GetImageCount(asList(handle)));
     EXPECT_TRUE(notes.empty());
-    host.call("ilDeleteImgList", handle);
     DeleteFileA(path.c_str());
 }
 
 TEST_F(ImageLists, AddImageOfAMissingFileShowsTheNoteAndReturnsZero)
 {
     const std::string path = writeBitmap("lists_test_one.bmp", 16, 16);
-    const int handle = host.call("ilCreateImgList", 4, 4, 16, 16, 0).integer;
+    const int handle = newList();
     ASSERT_EQ(1, host.call("ilAddImage", handle, path, 0, 0).integer);
     EXPECT_EQ(0, host.call("ilAddImage", handle, tempPath("lists_test_missing.bmp"), 0, 0).integer);
     ASSERT_EQ(1u, notes.size());
@@ -78,7 +88,6 @@ TEST_F(ImageLists, AddImageOfAMissingFileShowsTheNoteAndReturnsZero)
     EXPECT_EQ("The specified file does not appear to be available", notes[0].text);
     EXPECT_EQ(dialog.hwnd(), notes[0].owner);
     EXPECT_EQ(1, ImageList_GetImageCount(asList(handle)));
-    host.call("ilDeleteImgList", handle);
     DeleteFileA(path.c_str());
 }
 
@@ -86,23 +95,20 @@ TEST_F(ImageLists, AddImageOfAFileThatIsNoBitmapAddsNothingWithoutANote)
 {
     const std::string path = tempPath("lists_test_text.bmp");
     std::ofstream(path) << "not a picture";
-    const int handle = host.call("ilCreateImgList", 4, 4, 16, 16, 0).integer;
-    EXPECT_EQ(0, host.call("ilAddImage", handle, path, 0, 0).integer);
+    EXPECT_EQ(0, host.call("ilAddImage", newList(), path, 0, 0).integer);
     EXPECT_TRUE(notes.empty());
-    host.call("ilDeleteImgList", handle);
     DeleteFileA(path.c_str());
 }
 
 TEST_F(ImageLists, RemoveImageRemovesThePositionAndZeroRemovesAll)
 {
     const std::string path = writeBitmap("lists_test_strip4.bmp", 64, 16);
-    const int handle = host.call("ilCreateImgList", 4, 4, 16, 16, 0).integer;
+    const int handle = newList();
     ASSERT_EQ(4, host.call("ilAddImage", handle, path, 0, 0).integer);
     EXPECT_EQ(3, host.call("ilRemoveImage", handle, 2).integer);
     EXPECT_EQ(3, host.call("ilRemoveImage", handle, 9).integer);  // no such image
     EXPECT_EQ(3, host.call("ilRemoveImage", handle, -4).integer);
     EXPECT_EQ(0, host.call("ilRemoveImage", handle, 0).integer);
-    host.call("ilDeleteImgList", handle);
     DeleteFileA(path.c_str());
 }
 

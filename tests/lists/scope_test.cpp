@@ -63,32 +63,33 @@ protected:
         EXPECT_EQ(dialog.hwnd(), notes[0].owner);
         EXPECT_TRUE(notes[0].okOnly);
     }
+
+    // Every case on a fresh control that make builds, deleting with the command.
+    template <class Make>
+    void followScopeRules(const char* command, int ScopeCase::*result, std::string (*letters)(HWND), Make make)
+    {
+        for (const ScopeCase& c : kCases) {
+            SCOPED_TRACE(c.what);
+            notes.clear();
+            HWND control = make(c);
+            EXPECT_EQ(c.*result, host.call(command, control, c.position, c.scope).integer);
+            expectNote(c.note);
+            EXPECT_EQ(c.left, letters(control));
+            DestroyWindow(control);
+        }
+    }
 };
 
 TEST_F(Deletion, ListBoxFollowsTheScopeRules)
 {
-    for (const ScopeCase& c : kCases) {
-        SCOPED_TRACE(c.what);
-        notes.clear();
-        HWND box = letterListBox(dialog, c.count, c.selected);
-        EXPECT_EQ(c.listBoxResult, host.call("lbDeleteItem", box, c.position, c.scope).integer);
-        expectNote(c.note);
-        EXPECT_EQ(c.left, listBoxLetters(box));
-        DestroyWindow(box);
-    }
+    followScopeRules("lbDeleteItem", &ScopeCase::listBoxResult, listBoxLetters,
+                     [&](const ScopeCase& c) { return letterListBox(dialog, c.count, c.selected); });
 }
 
 TEST_F(Deletion, ListViewFollowsTheScopeRules)
 {
-    for (const ScopeCase& c : kCases) {
-        SCOPED_TRACE(c.what);
-        notes.clear();
-        HWND view = letterListView(dialog, c.count, c.selected);
-        EXPECT_EQ(c.listViewResult, host.call("lvDeleteItem", view, c.position, c.scope).integer);
-        expectNote(c.note);
-        EXPECT_EQ(c.left, listViewLetters(view));
-        DestroyWindow(view);
-    }
+    followScopeRules("lvDeleteItem", &ScopeCase::listViewResult, listViewLetters,
+                     [&](const ScopeCase& c) { return letterListView(dialog, c.count, c.selected); });
 }
 
 TEST_F(Deletion, SelectedScopeOnASingleSelectionListBoxWithoutSelectionShowsNoNote)

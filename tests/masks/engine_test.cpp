@@ -107,56 +107,44 @@ MaskOutcome format(const char* text, uint32_t caret, uint32_t prev, const char* 
     return FormatMask(in);
 }
 
-TEST(FormatMask, AnEmptyBoxIsLeftAloneAndTheRememberedLengthKept)
+TEST(FormatMask, HandsBackTheTextWhatToWriteTheCaretAndTheLengthToRemember)
 {
-    for (bool numeric : {false, true}) {
-        const MaskOutcome out = format("", 0, 7, "(###)", numeric);
-        EXPECT_EQ("", out.result);
-        EXPECT_EQ(Write::Nothing, out.write);
-        EXPECT_EQ(7u, out.prevTextLen);
+    constexpr long long kUnchecked = -1; // the caret goes unused, or the box clamps it
+    struct {
+        const char* what;
+        const char* text; uint32_t caret; uint32_t prev; const char* mask; bool numeric;
+        const char* result; Write write; long long caretAfter; uint32_t prevAfter;
+    } cases[] = {
+        {"an empty box is left alone and the remembered length kept",
+         "", 0, 7, "(###)", false, "", Write::Nothing, kUnchecked, 7},
+        {"the same in numeric mode", "", 0, 7, "(###)", true, "", Write::Nothing, kUnchecked, 7},
+        {"deleting at the end returns the text as read and remembers its length",
+         "(555) ", 6, 7, "(###) ###-####", false, "(555) ", Write::Nothing, kUnchecked, 6},
+        {"the shorter text is not formatted in numeric mode either",
+         "1,234.5", 7, 8, "#,###.##", true, "1,234.5", Write::Nothing, kUnchecked, 7},
+        // Backspace after the "3" of "12/31/": the field ends at the caret.
+        {"deleting in the middle is formatted and cut at the caret, the caret one past the end",
+         "12/1/", 3, 6, "##/##/####", false, "12/", Write::Pattern, 4, 3},
+        // "5" typed into an empty "(###)": the "(" goes in front, the caret is preset to
+        // the mask length and moves on once for the literal the text now carries.
+        {"inserted literals move the caret past the end",
+         "5", 1, 0, "(###)", false, "(5", Write::Pattern, 6, 2},
+        {"numeric mode never changes the remembered length",
+         "123", 3, 1, "#,###.##", true, "1.23", Write::Numeric, 4, 1},
+        // The box reports an index like this when its caret is not where GetCaretPos looked.
+        {"a caret far beyond the text keeps the whole text",
+         "123", 0xFFFF, 0, "###-###", false, "123-", Write::Pattern, 0xFFFF, 4},
+        {"an empty mask clears the box and forgets the length",
+         "abc", 3, 2, "", false, "", Write::Pattern, kUnchecked, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const MaskOutcome out = format(c.text, c.caret, c.prev, c.mask, c.numeric);
+        EXPECT_EQ(c.result, out.result);
+        EXPECT_EQ(c.write, out.write);
+        if (c.caretAfter != kUnchecked) EXPECT_EQ(static_cast<uint64_t>(c.caretAfter), out.caret);
+        EXPECT_EQ(c.prevAfter, out.prevTextLen);
     }
-}
-
-TEST(FormatMask, DeletingAtTheEndReturnsTheTextAsReadAndRemembersItsLength)
-{
-    const MaskOutcome out = format("(555) ", 6, 7, "(###) ###-####");
-    EXPECT_EQ("(555) ", out.result);
-    EXPECT_EQ(Write::Nothing, out.write);
-    EXPECT_EQ(6u, out.prevTextLen);
-    // The same in numeric mode: the shorter text is not formatted either.
-    const MaskOutcome numeric = format("1,234.5", 7, 8, "#,###.##", true);
-    EXPECT_EQ("1,234.5", numeric.result);
-    EXPECT_EQ(Write::Nothing, numeric.write);
-    EXPECT_EQ(7u, numeric.prevTextLen);
-}
-
-TEST(FormatMask, DeletingInTheMiddleIsFormattedAndCutAtTheCaret)
-{
-    // Backspace after the "3" of "12/31/": the field ends at the caret.
-    const MaskOutcome out = format("12/1/", 3, 6, "##/##/####");
-    EXPECT_EQ("12/", out.result);
-    EXPECT_EQ(Write::Pattern, out.write);
-    EXPECT_EQ(4u, out.caret); // one past the end: the box clamps it
-    EXPECT_EQ(3u, out.prevTextLen);
-}
-
-TEST(FormatMask, InsertedLiteralsMoveTheCaretPastTheEndForTheBoxToClamp)
-{
-    // "5" typed into an empty "(###)": the "(" goes in front, the caret is preset to
-    // the mask length and moves on once for the literal the text now carries.
-    const MaskOutcome out = format("5", 1, 0, "(###)");
-    EXPECT_EQ("(5", out.result);
-    EXPECT_EQ(6u, out.caret);
-    EXPECT_EQ(2u, out.prevTextLen);
-}
-
-TEST(FormatMask, NumericModeNeverChangesTheRememberedLength)
-{
-    const MaskOutcome out = format("123", 3, 1, "#,###.##", true);
-    EXPECT_EQ("1.23", out.result);
-    EXPECT_EQ(Write::Numeric, out.write);
-    EXPECT_EQ(4u, out.caret);
-    EXPECT_EQ(1u, out.prevTextLen);
 }
 
 TEST(FormatMask, ACaretAtTheStartCutsTheWholeText)
@@ -164,22 +152,6 @@ TEST(FormatMask, ACaretAtTheStartCutsTheWholeText)
     EXPECT_EQ("(", format("5", 0, 0, "(###)").result);
     EXPECT_EQ("", format("55", 0, 0, "##").result);
     EXPECT_EQ("", format("55", 0, 0, "##", true).result);
-}
-
-TEST(FormatMask, ACaretFarBeyondTheTextKeepsTheWholeText)
-{
-    // The box reports an index like this when its caret is not where GetCaretPos looked.
-    const MaskOutcome out = format("123", 0xFFFF, 0, "###-###");
-    EXPECT_EQ("123-", out.result);
-    EXPECT_EQ(0xFFFFu, out.caret);
-}
-
-TEST(FormatMask, AnEmptyMaskClearsTheBoxAndForgetsTheLength)
-{
-    const MaskOutcome out = format("abc", 3, 2, "");
-    EXPECT_EQ("", out.result);
-    EXPECT_EQ(Write::Pattern, out.write);
-    EXPECT_EQ(0u, out.prevTextLen);
 }
 
 TEST(FormatMask, ALongTextIsHandledWhole)

@@ -33,6 +33,8 @@ std::ostream& operator<<(std::ostream& out, const Sent& s)
 Sent msg(UINT m, WPARAM w = 0, LPARAM l = 0) { return {m, w, l, {}}; }
 Sent replace(const char* text) { return {EM_REPLACESEL, 1, 0, text}; }
 
+const WPARAM kNoSel = static_cast<WPARAM>(-1);
+
 // The messages a command can send to an edit box; whatever else the box receives
 // during a call (notifications of its own, painting) comes from the system.
 bool IsEditCommandMessage(UINT m)
@@ -71,7 +73,21 @@ protected:
         return m_sent;
     }
 
-    LPARAM caretPoint() const { return m_caretPoint; }
+    // What every formatting call sends first: the mask's length as the limit, the
+    // character at the caret, the text (into a buffer of the given size), and the
+    // selection removed; then what the call goes on to send.
+    std::vector<Sent> readingThen(WPARAM limit, WPARAM buffer, std::vector<Sent> then = {}) const
+    {
+        std::vector<Sent> sent = {
+            msg(EM_LIMITTEXT, limit),
+            msg(EM_CHARFROMPOS, 0, m_caretPoint),
+            msg(WM_GETTEXTLENGTH),
+            msg(WM_GETTEXT, buffer),
+            msg(EM_SETSEL, kNoSel, 0),
+        };
+        sent.insert(sent.end(), then.begin(), then.end());
+        return sent;
+    }
     zub::Result last;
 
 private:
@@ -96,22 +112,15 @@ private:
     std::vector<Sent> m_sent;
 };
 
-const WPARAM kNoSel = static_cast<WPARAM>(-1);
-
 TEST_F(MaskMessages, APatternCallReadsTheBoxThenReplacesItsTextAndPlacesTheCaret)
 {
     press(box, '5');
     const std::vector<Sent> sent = during("ebMask", "(###)", 0);
-    const std::vector<Sent> expected = {
-        msg(EM_LIMITTEXT, 5),
-        msg(EM_CHARFROMPOS, 0, caretPoint()),
-        msg(WM_GETTEXTLENGTH),
-        msg(WM_GETTEXT, 2),
-        msg(EM_SETSEL, kNoSel, 0),
+    const std::vector<Sent> expected = readingThen(5, 2, {
         msg(EM_SETSEL, 0, -1),
         replace("(5"),
         msg(EM_SETSEL, 6, 6), // past the end: the box puts the caret at 2
-    };
+    });
     EXPECT_EQ(expected, sent);
     EXPECT_EQ("(5", last.text);
 }
@@ -122,45 +131,26 @@ TEST_F(MaskMessages, DeletingAtTheEndOnlyReadsTheBox)
     format(box, "(###)");
     press(box, kBackspace);
     const std::vector<Sent> sent = during("ebMask", "(###)", 0);
-    const std::vector<Sent> expected = {
-        msg(EM_LIMITTEXT, 5),
-        msg(EM_CHARFROMPOS, 0, caretPoint()),
-        msg(WM_GETTEXTLENGTH),
-        msg(WM_GETTEXT, 2),
-        msg(EM_SETSEL, kNoSel, 0),
-    };
-    EXPECT_EQ(expected, sent);
+    EXPECT_EQ(readingThen(5, 2), sent);
     EXPECT_EQ("(", last.text);
 }
 
 TEST_F(MaskMessages, AnEmptyBoxIsOnlyRead)
 {
     const std::vector<Sent> sent = during("ebMask", "##", 1);
-    const std::vector<Sent> expected = {
-        msg(EM_LIMITTEXT, 2),
-        msg(EM_CHARFROMPOS, 0, caretPoint()),
-        msg(WM_GETTEXTLENGTH),
-        msg(WM_GETTEXT, 1),
-        msg(EM_SETSEL, kNoSel, 0),
-    };
-    EXPECT_EQ(expected, sent);
+    EXPECT_EQ(readingThen(2, 1), sent);
 }
 
 TEST_F(MaskMessages, ANumericCallDeselectsAndPutsTheCaretAtTheEnd)
 {
     setText(box, "123");
     const std::vector<Sent> sent = during("ebMask", "#,###.##", 1);
-    const std::vector<Sent> expected = {
-        msg(EM_LIMITTEXT, 8),
-        msg(EM_CHARFROMPOS, 0, caretPoint()),
-        msg(WM_GETTEXTLENGTH),
-        msg(WM_GETTEXT, 4),
-        msg(EM_SETSEL, kNoSel, 0),
+    const std::vector<Sent> expected = readingThen(8, 4, {
         msg(EM_SETSEL, 0, -1),
         replace("1.23"),
         msg(EM_SETSEL, kNoSel, 0),
         msg(EM_SETSEL, 4, 4),
-    };
+    });
     EXPECT_EQ(expected, sent);
 }
 

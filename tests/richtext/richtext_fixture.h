@@ -107,6 +107,15 @@ protected:
     {
         return (format.dwMask & effect) != 0 && (format.dwEffects & effect) == 0;
     }
+
+    // The effect over the text, one mark a character: '+' where it shows, '-' where not.
+    static std::string effectByCharacter(HWND rich, DWORD effect)
+    {
+        std::string marks;
+        const LONG length = GetWindowTextLengthA(rich);
+        for (LONG i = 0; i < length; ++i) marks += has(formatOf(rich, i, i + 1), effect) ? '+' : '-';
+        return marks;
+    }
 };
 
 } // namespace richtext_test
