@@ -4,26 +4,11 @@
 #include "host/korvanet.h"
 #include "host/values.h"
 #include "item_colors.h"
+#include "win/scoped.h"
 
 #include <commctrl.h>
-#include <ole2.h>
 
 namespace {
-
-// OLE on the calling thread for the length of one call.
-class OleSession {
-public:
-    OleSession() : m_hr(OleInitialize(nullptr)) {}
-    ~OleSession()
-    {
-        if (SUCCEEDED(m_hr)) OleUninitialize();
-    }
-    OleSession(const OleSession&) = delete;
-    OleSession& operator=(const OleSession&) = delete;
-
-private:
-    HRESULT m_hr;
-};
 
 // Images may then stand in any column, not only the first.
 void AllowSubItemImages(HWND hView)
@@ -44,7 +29,7 @@ int CKorvanet::lvSetBkImage(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
     const HWND hView = args.window(1);
-    const OleSession ole;
+    const win::ScopedOle ole = win::InitializeOle();
     // A transparent text background lets the picture show behind the text.
     Send(hView, LVM_SETTEXTBKCOLOR, 0, CLR_NONE);
     LVBKIMAGEA image = {};
