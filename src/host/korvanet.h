@@ -1,10 +1,7 @@
-// The concrete extender: its command table, its handlers and the mask class codes.
+// The concrete extender: its command table and its handlers.
 #pragma once
 
 #include "extender.h"
-#include "../masks/mask_class.h"
-
-#include <string>
 
 // Every handler has the same five parameters and returns what the host receives.
 #define EXT_HANDLER(name) int name(HWND hWnd, HINSTANCE hInst, LONG lReserved, ExtValue* pArgs, int nArgCount)
@@ -16,9 +13,6 @@ public:
 
     CKorvanet();
     ~CKorvanet();
-
-    // Stands in for a command whose family is not built yet: delivers 0.
-    EXT_HANDLER(NotYetBuilt);
 
     // Edit masks (src/masks)
     EXT_HANDLER(ebMask); EXT_HANDLER(ebMaskClean);
@@ -67,23 +61,4 @@ public:
     EXT_HANDLER(ttCreateToolTip); EXT_HANDLER(ttDeleteToolTip); EXT_HANDLER(ttSetColor);
     EXT_HANDLER(ttSetDelay); EXT_HANDLER(ttSetText); EXT_HANDLER(ttSetTitle);
     EXT_HANDLER(wnTaskBar);
-
-    // The white-space set the mask commands trim with.
-    std::string m_strWhiteSpace;
-
-    // Mask character class codes.
-    int m_nDot = mask::Dot;
-    int m_nComma = mask::Comma;
-    int m_nColon = mask::Colon;
-    int m_nSlash = mask::Slash;
-    int m_nDigit = mask::Digit;
-    int m_nAlnum = mask::Alnum;
-    int m_nAlpha = mask::Alpha;
-    int m_nUpper = mask::Upper;
-    int m_nLower = mask::Lower;
-    int m_nAny = mask::Any;
-    int m_nUnused10 = mask::Unused10;
-    int m_nNone = mask::None;
-    int m_nDash = mask::Dash;
-    int m_nUnused13 = mask::Unused13;
 };
