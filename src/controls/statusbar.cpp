@@ -108,7 +108,7 @@ int CKorvanet::sbCreateStatusBar(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 int CKorvanet::sbSetBkColor(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), SB_SETBKCOLOR, 0, static_cast<LPARAM>(TextToColor(args.text(2))))));
+    return ReturnReply(Send(args.window(1), SB_SETBKCOLOR, 0, static_cast<LPARAM>(TextToColor(args.text(2)))));
 }
 
 int CKorvanet::sbSetIcon(HWND hWnd, HINSTANCE, LONG, ExtValue* pArgs, int)

@@ -40,7 +40,7 @@ int CKorvanet::taAddTab(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 int CKorvanet::taDeleteTab(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), TCM_DELETEITEM, static_cast<WPARAM>(args.position(2)))));
+    return ReturnReply(Send(args.window(1), TCM_DELETEITEM, static_cast<WPARAM>(args.position(2))));
 }
 
 int CKorvanet::taGetTabSel(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
@@ -53,13 +53,13 @@ int CKorvanet::taSetTabSel(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
     // The previous selection comes back counted from 0, -1 for none.
-    return ReturnInt(static_cast<int>(Send(args.window(1), TCM_SETCURSEL, static_cast<WPARAM>(args.position(2)))));
+    return ReturnReply(Send(args.window(1), TCM_SETCURSEL, static_cast<WPARAM>(args.position(2))));
 }
 
 int CKorvanet::taSetTabStyle(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), kTabStyleMessage, 0, args.position(2))));
+    return ReturnReply(Send(args.window(1), kTabStyleMessage, 0, args.position(2)));
 }
 
 int CKorvanet::taSetBkColor(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)

@@ -124,7 +124,7 @@ int CKorvanet::trGETTRACKINFO(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     // Tested unsigned, so a negative selector is as unknown as one above 7.
     const unsigned nSelector = static_cast<unsigned>(args.integer(2));
     if (nSelector >= std::size(s_queries)) return ReturnInt(0);
-    return ReturnInt(static_cast<int>(Send(args.window(1), s_queries[nSelector])));
+    return ReturnReply(Send(args.window(1), s_queries[nSelector]));
 }
 
 int CKorvanet::trSETBUDDY(HWND, HINSTANCE hInst, LONG, ExtValue* pArgs, int)

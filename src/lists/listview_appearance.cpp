@@ -22,7 +22,7 @@ int CKorvanet::lvSetBkColor(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
     // The colour behind item text, not the background of the whole control.
-    return ReturnInt(static_cast<int>(Send(args.window(1), LVM_SETTEXTBKCOLOR, 0, TextToColor(args.text(2)))));
+    return ReturnReply(Send(args.window(1), LVM_SETTEXTBKCOLOR, 0, TextToColor(args.text(2))));
 }
 
 int CKorvanet::lvSetBkImage(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
@@ -63,7 +63,7 @@ int CKorvanet::lvSetItemImage(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     item.iItem = args.position(2);
     item.iSubItem = args.position(3);
     item.iImage = args.position(4);
-    return ReturnInt(static_cast<int>(Send(hView, LVM_SETITEMA, 0, &item)));
+    return ReturnReply(Send(hView, LVM_SETITEMA, 0, &item));
 }
 
 int CKorvanet::lvSetColumnImage(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
@@ -73,7 +73,7 @@ int CKorvanet::lvSetColumnImage(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     column.mask = LVCF_FMT | LVCF_IMAGE;
     column.fmt = LVCFMT_IMAGE | LVCFMT_COL_HAS_IMAGES;
     column.iImage = args.position(3);
-    return ReturnInt(static_cast<int>(Send(args.window(1), LVM_SETCOLUMNA, args.position(2), &column)));
+    return ReturnReply(Send(args.window(1), LVM_SETCOLUMNA, args.position(2), &column));
 }
 
 int CKorvanet::lvClearImages(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
