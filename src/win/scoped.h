@@ -54,45 +54,39 @@ private:
     [[no_unique_address]] Policy m_policy;
 };
 
-// A GDI object (bitmap, brush, pen, region ...): DeleteObject.
-template <class H>
-struct GdiObjectPolicy {
+// A handle that null leaves empty and one function closes.
+template <class H, auto pfnClose>
+struct ClosePolicy {
     using Handle = H;
     static H invalid() { return nullptr; }
-    static void close(H hObject) { DeleteObject(hObject); }
+    static void close(H handle) { pfnClose(handle); }
 };
+
+// A GDI object (bitmap, brush, pen, region ...).
 template <class H>
-using ScopedGdiObject = Scoped<GdiObjectPolicy<H>>;
+using ScopedGdiObject = Scoped<ClosePolicy<H, &DeleteObject>>;
+// An icon that was loaded, not shared.
+using ScopedIcon = Scoped<ClosePolicy<HICON, &DestroyIcon>>;
+// A memory DC from CreateCompatibleDC.
+using ScopedMemoryDc = Scoped<ClosePolicy<HDC, &DeleteDC>>;
 
-// An icon that was loaded, not shared: DestroyIcon.
-struct IconPolicy {
-    using Handle = HICON;
-    static HICON invalid() { return nullptr; }
-    static void close(HICON hIcon) { DestroyIcon(hIcon); }
+// A handle that null leaves empty and one function closes together with what it
+// belongs to: the window a DC came from, the DC an object was selected into.
+template <class H, class Owner, auto pfnClose>
+struct OwnedClosePolicy {
+    using Handle = H;
+    Owner owner = nullptr;
+    static H invalid() { return nullptr; }
+    void close(H handle) const { pfnClose(owner, handle); }
 };
-using ScopedIcon = Scoped<IconPolicy>;
 
-// A DC from GetDC or GetWindowDC: ReleaseDC with the window it came from.
-struct WindowDcPolicy {
-    using Handle = HDC;
-    HWND hWnd = nullptr;
-    static HDC invalid() { return nullptr; }
-    void close(HDC hDC) const { ReleaseDC(hWnd, hDC); }
-};
-using ScopedWindowDc = Scoped<WindowDcPolicy>;
+// A DC from GetDC or GetWindowDC: ReleaseDC with its window.
+using ScopedWindowDc = Scoped<OwnedClosePolicy<HDC, HWND, &ReleaseDC>>;
 
 // The client area's DC (the screen's for a null window).
 inline ScopedWindowDc GetClientDc(HWND hWnd) { return ScopedWindowDc(GetDC(hWnd), {hWnd}); }
 // The DC of the whole window, frame included.
 inline ScopedWindowDc GetWholeWindowDc(HWND hWnd) { return ScopedWindowDc(GetWindowDC(hWnd), {hWnd}); }
-
-// A memory DC from CreateCompatibleDC: DeleteDC.
-struct MemoryDcPolicy {
-    using Handle = HDC;
-    static HDC invalid() { return nullptr; }
-    static void close(HDC hDC) { DeleteDC(hDC); }
-};
-using ScopedMemoryDc = Scoped<MemoryDcPolicy>;
 
 // One painting of a window, BeginPaint to EndPaint. EndPaint is owed even when
 // BeginPaint fails, as BeginPaint hides the caret before anything else and EndPaint
@@ -114,15 +108,9 @@ inline ScopedPaint BeginPainting(HWND hWnd)
     return ScopedPaint(true, policy);
 }
 
-// An object selected into a DC for a while; the object it replaced is selected back.
-// The handle is that previous object.
-struct SelectionPolicy {
-    using Handle = HGDIOBJ;
-    HDC hDC = nullptr;
-    static HGDIOBJ invalid() { return nullptr; }
-    void close(HGDIOBJ hPrevious) const { SelectObject(hDC, hPrevious); }
-};
-using ScopedSelection = Scoped<SelectionPolicy>;
+// An object selected into a DC for a while. The handle is the object it replaced,
+// which is selected back.
+using ScopedSelection = Scoped<OwnedClosePolicy<HGDIOBJ, HDC, &SelectObject>>;
 
 inline ScopedSelection SelectInto(HDC hDC, HGDIOBJ hObject)
 {
