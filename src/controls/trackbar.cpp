@@ -14,9 +14,6 @@ constexpr WPARAM kRedraw = TRUE;
 constexpr WPARAM kLeftBuddy = TRUE;   // left or top end
 constexpr WPARAM kRightBuddy = FALSE; // right or bottom end
 
-// The setters declare argument 2 as text and take the integer of its cell.
-int Value(const Args& args) { return args.integer(2); }
-
 } // namespace
 
 int CKorvanet::trCreateTrackBar(HWND, HINSTANCE hInst, LONG, ExtValue* pArgs, int)
@@ -44,74 +41,69 @@ int CKorvanet::trCLEARTICS(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     return ReturnInt(1);
 }
 
-int CKorvanet::trSETLINESIZE(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+// The setters declare argument 2 as text and take the integer of its cell. Each sends
+// its one message and delivers 1 whatever the trackbar answers.
+int CKorvanet::trSet(ExtValue* pArgs, UINT uMsg, TrackbarValue where)
 {
     const Args args(pArgs);
-    Send(args.window(1), TBM_SETLINESIZE, 0, Value(args));
+    const HWND hTrack = args.window(1);
+    const int nValue = args.integer(2);
+    switch (where) {
+    case TrackbarValue::InLParam: Send(hTrack, uMsg, 0, nValue); break;
+    case TrackbarValue::InLParamRedrawing: Send(hTrack, uMsg, kRedraw, nValue); break;
+    case TrackbarValue::InWParam: Send(hTrack, uMsg, static_cast<WPARAM>(nValue)); break;
+    }
     return ReturnInt(1);
+}
+
+int CKorvanet::trSETLINESIZE(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+{
+    return trSet(pArgs, TBM_SETLINESIZE, TrackbarValue::InLParam);
 }
 
 int CKorvanet::trSETPAGESIZE(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
-    const Args args(pArgs);
-    Send(args.window(1), TBM_SETPAGESIZE, 0, Value(args));
-    return ReturnInt(1);
+    return trSet(pArgs, TBM_SETPAGESIZE, TrackbarValue::InLParam);
 }
 
 int CKorvanet::trSETPOS(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
-    const Args args(pArgs);
-    Send(args.window(1), TBM_SETPOS, kRedraw, Value(args));
-    return ReturnInt(1);
+    return trSet(pArgs, TBM_SETPOS, TrackbarValue::InLParamRedrawing);
 }
 
 int CKorvanet::trSETRANGEMAX(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
-    const Args args(pArgs);
-    Send(args.window(1), TBM_SETRANGEMAX, kRedraw, Value(args));
-    return ReturnInt(1);
+    return trSet(pArgs, TBM_SETRANGEMAX, TrackbarValue::InLParamRedrawing);
 }
 
 int CKorvanet::trSETRANGEMIN(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
-    const Args args(pArgs);
-    Send(args.window(1), TBM_SETRANGEMIN, kRedraw, Value(args));
-    return ReturnInt(1);
+    return trSet(pArgs, TBM_SETRANGEMIN, TrackbarValue::InLParamRedrawing);
 }
 
 int CKorvanet::trSETSELEND(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
-    const Args args(pArgs);
-    Send(args.window(1), TBM_SETSELEND, kRedraw, Value(args));
-    return ReturnInt(1);
+    return trSet(pArgs, TBM_SETSELEND, TrackbarValue::InLParamRedrawing);
 }
 
 int CKorvanet::trSETSELSTART(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
-    const Args args(pArgs);
-    Send(args.window(1), TBM_SETSELSTART, kRedraw, Value(args));
-    return ReturnInt(1);
+    return trSet(pArgs, TBM_SETSELSTART, TrackbarValue::InLParamRedrawing);
 }
 
 int CKorvanet::trSETTIC(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
-    const Args args(pArgs);
-    Send(args.window(1), TBM_SETTIC, 0, Value(args));
-    return ReturnInt(1);
+    return trSet(pArgs, TBM_SETTIC, TrackbarValue::InLParam);
 }
 
 int CKorvanet::trSETTICFREQ(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
-    const Args args(pArgs);
-    Send(args.window(1), TBM_SETTICFREQ, static_cast<WPARAM>(Value(args)));
-    return ReturnInt(1);
+    return trSet(pArgs, TBM_SETTICFREQ, TrackbarValue::InWParam);
 }
 
 int CKorvanet::trSETTIPSIDE(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
-    const Args args(pArgs);
-    Send(args.window(1), TBM_SETTIPSIDE, static_cast<WPARAM>(Value(args)));
-    return ReturnInt(1);
+    return trSet(pArgs, TBM_SETTIPSIDE, TrackbarValue::InWParam);
 }
 
 int CKorvanet::trGETTRACKINFO(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
