@@ -42,69 +42,35 @@ int CKorvanet::trCLEARTICS(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 }
 
 // The setters declare argument 2 as text and take the integer of its cell. Each sends
-// its one message and delivers 1 whatever the trackbar answers.
-int CKorvanet::trSet(ExtValue* pArgs, UINT uMsg, TrackbarValue where)
+// its one message, with the value where that message takes it, and delivers 1 whatever
+// the trackbar answers.
+int CKorvanet::trSet(ExtValue* pArgs, UINT uMsg)
 {
     const Args args(pArgs);
     const HWND hTrack = args.window(1);
     const int nValue = args.integer(2);
-    switch (where) {
-    case TrackbarValue::InLParam: Send(hTrack, uMsg, 0, nValue); break;
-    case TrackbarValue::InLParamRedrawing: Send(hTrack, uMsg, kRedraw, nValue); break;
-    case TrackbarValue::InWParam: Send(hTrack, uMsg, static_cast<WPARAM>(nValue)); break;
+    switch (uMsg) {
+    case TBM_SETTICFREQ:
+    case TBM_SETTIPSIDE: Send(hTrack, uMsg, static_cast<WPARAM>(nValue)); break;
+    case TBM_SETLINESIZE:
+    case TBM_SETPAGESIZE:
+    case TBM_SETTIC: Send(hTrack, uMsg, 0, nValue); break;
+    default: Send(hTrack, uMsg, kRedraw, nValue); break; // the position, the range and the selection
     }
     return ReturnInt(1);
 }
 
-int CKorvanet::trSETLINESIZE(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    return trSet(pArgs, TBM_SETLINESIZE, TrackbarValue::InLParam);
-}
-
-int CKorvanet::trSETPAGESIZE(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    return trSet(pArgs, TBM_SETPAGESIZE, TrackbarValue::InLParam);
-}
-
-int CKorvanet::trSETPOS(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    return trSet(pArgs, TBM_SETPOS, TrackbarValue::InLParamRedrawing);
-}
-
-int CKorvanet::trSETRANGEMAX(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    return trSet(pArgs, TBM_SETRANGEMAX, TrackbarValue::InLParamRedrawing);
-}
-
-int CKorvanet::trSETRANGEMIN(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    return trSet(pArgs, TBM_SETRANGEMIN, TrackbarValue::InLParamRedrawing);
-}
-
-int CKorvanet::trSETSELEND(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    return trSet(pArgs, TBM_SETSELEND, TrackbarValue::InLParamRedrawing);
-}
-
-int CKorvanet::trSETSELSTART(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    return trSet(pArgs, TBM_SETSELSTART, TrackbarValue::InLParamRedrawing);
-}
-
-int CKorvanet::trSETTIC(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    return trSet(pArgs, TBM_SETTIC, TrackbarValue::InLParam);
-}
-
-int CKorvanet::trSETTICFREQ(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    return trSet(pArgs, TBM_SETTICFREQ, TrackbarValue::InWParam);
-}
-
-int CKorvanet::trSETTIPSIDE(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    return trSet(pArgs, TBM_SETTIPSIDE, TrackbarValue::InWParam);
-}
+// One line each, as they are rows of one table: the message is all that differs.
+int CKorvanet::trSETLINESIZE(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return trSet(pArgs, TBM_SETLINESIZE); }
+int CKorvanet::trSETPAGESIZE(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return trSet(pArgs, TBM_SETPAGESIZE); }
+int CKorvanet::trSETPOS(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return trSet(pArgs, TBM_SETPOS); }
+int CKorvanet::trSETRANGEMAX(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return trSet(pArgs, TBM_SETRANGEMAX); }
+int CKorvanet::trSETRANGEMIN(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return trSet(pArgs, TBM_SETRANGEMIN); }
+int CKorvanet::trSETSELEND(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return trSet(pArgs, TBM_SETSELEND); }
+int CKorvanet::trSETSELSTART(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return trSet(pArgs, TBM_SETSELSTART); }
+int CKorvanet::trSETTIC(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return trSet(pArgs, TBM_SETTIC); }
+int CKorvanet::trSETTICFREQ(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return trSet(pArgs, TBM_SETTICFREQ); }
+int CKorvanet::trSETTIPSIDE(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return trSet(pArgs, TBM_SETTIPSIDE); }
 
 int CKorvanet::trGETTRACKINFO(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {

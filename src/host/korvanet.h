@@ -49,8 +49,8 @@ public:
         RemoveControl, wnTaskBar;
 
 private:
-    // Where a trackbar setter puts its value in the message.
-    enum class TrackbarValue { InLParam, InLParamRedrawing, InWParam };
     // What every trackbar setter does, for its message.
-    int trSet(ExtValue* pArgs, UINT uMsg, TrackbarValue where);
+    int trSet(ExtValue* pArgs, UINT uMsg);
+    // What rtBold, rtItalic and rtUnderline do, for their attribute.
+    int rtToggle(ExtValue* pArgs, DWORD dwEffect);
 };

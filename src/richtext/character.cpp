@@ -49,28 +49,28 @@ void SetSelectionColor(HWND hRich, DWORD dwMask, const char* pszColor, COLORREF 
 
 } // namespace
 
-int CKorvanet::rtBold(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+// Toggles the attribute for the selection, then gives the control the focus.
+int CKorvanet::rtToggle(ExtValue* pArgs, DWORD dwEffect)
 {
     const Args args(pArgs);
-    ToggleAttribute(args.window(1), CFM_BOLD);
+    ToggleAttribute(args.window(1), dwEffect);
     SetFocus(args.window(1));
     return ReturnInt(1);
+}
+
+int CKorvanet::rtBold(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+{
+    return rtToggle(pArgs, CFM_BOLD);
 }
 
 int CKorvanet::rtItalic(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
-    const Args args(pArgs);
-    ToggleAttribute(args.window(1), CFM_ITALIC);
-    SetFocus(args.window(1));
-    return ReturnInt(1);
+    return rtToggle(pArgs, CFM_ITALIC);
 }
 
 int CKorvanet::rtUnderline(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
-    const Args args(pArgs);
-    ToggleAttribute(args.window(1), CFM_UNDERLINE);
-    SetFocus(args.window(1));
-    return ReturnInt(1);
+    return rtToggle(pArgs, CFM_UNDERLINE);
 }
 
 int CKorvanet::rtSetTextColor(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
