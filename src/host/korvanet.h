@@ -51,6 +51,7 @@ public:
 private:
     // What every trackbar setter does, for its message.
     int trSet(ExtValue* pArgs, UINT uMsg);
-    // What rtBold, rtItalic and rtUnderline do, for their attribute.
-    int rtToggle(ExtValue* pArgs, DWORD dwEffect);
+    // What rtBold, rtItalic, rtUnderline, rtSetTextColor and rtSetTextBackColor do, for
+    // their mask.
+    int rtFormat(ExtValue* pArgs, DWORD dwMask);
 };
