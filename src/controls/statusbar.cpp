@@ -17,8 +17,10 @@
 namespace {
 
 constexpr UINT kStatusBarId = 70;
-// WS_CHILD | WS_VISIBLE | SBARS_TOOLTIPS and the bit 0x200.
-constexpr DWORD kStatusBarStyle = 0x50000A00;
+// A bit that no status bar style names; the bar has always been created with it.
+constexpr DWORD kUnnamedStyleBit = 0x0200;
+constexpr DWORD kStatusBarStyle = WS_CHILD | WS_VISIBLE | SBARS_TOOLTIPS | kUnnamedStyleBit;
+static_assert(kStatusBarStyle == 0x50000A00);
 
 constexpr UINT_PTR kIconSubclassId = 1;
 
@@ -91,7 +93,7 @@ HICON LoadSmallIcon(const char* pszPath)
 
 HICON InformationIcon()
 {
-    return static_cast<HICON>(LoadImageA(nullptr, MAKEINTRESOURCEA(32516), IMAGE_ICON, 0, 0, LR_SHARED));
+    return static_cast<HICON>(LoadImageA(nullptr, IDI_INFORMATION, IMAGE_ICON, 0, 0, LR_SHARED));
 }
 
 } // namespace

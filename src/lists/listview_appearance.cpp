@@ -10,6 +10,9 @@
 
 namespace {
 
+// An image index that no image list holds: the item shows no image.
+constexpr int kNoSuchImage = -99;
+
 // Images may then stand in any column, not only the first.
 void AllowSubItemImages(HWND hView)
 {
@@ -82,12 +85,12 @@ int CKorvanet::lvClearImages(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     const HWND hView = args.window(1);
     const int nCount = static_cast<int>(Send(hView, LVM_GETITEMCOUNT));
     for (int i = 0; i < nCount; ++i) {
-        // -99 names no image; the images of other columns stay.
+        // The images of other columns stay.
         LVITEMA item = {};
         item.mask = LVIF_IMAGE;
         item.iItem = i;
         item.iSubItem = 0;
-        item.iImage = -99;
+        item.iImage = kNoSuchImage;
         Send(hView, LVM_SETITEMA, 0, &item);
     }
     return ReturnInt(1);
