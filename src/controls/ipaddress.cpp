@@ -21,7 +21,7 @@ int CKorvanet::ipCreateIP(HWND, HINSTANCE hInst, LONG, ExtValue* pArgs, int)
 int CKorvanet::ipClearIP(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), IPM_CLEARADDRESS)));
+    return ReturnReply(Send(args.window(1), IPM_CLEARADDRESS));
 }
 
 int CKorvanet::ipGetIP(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
@@ -38,25 +38,25 @@ int CKorvanet::ipGetIP(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 int CKorvanet::ipIsBlank(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), IPM_ISBLANK)));
+    return ReturnReply(Send(args.window(1), IPM_ISBLANK));
 }
 
 int CKorvanet::ipSetFocus(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), IPM_SETFOCUS, args.position(2))));
+    return ReturnReply(Send(args.window(1), IPM_SETFOCUS, args.position(2)));
 }
 
 int CKorvanet::ipSetIP(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
     const uint32_t nAddress = IpTextToAddress(args.text(2));
-    return ReturnInt(static_cast<int>(Send(args.window(1), IPM_SETADDRESS, 0, static_cast<LPARAM>(nAddress))));
+    return ReturnReply(Send(args.window(1), IPM_SETADDRESS, 0, static_cast<LPARAM>(nAddress)));
 }
 
 int CKorvanet::ipSetRange(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
     const LPARAM range = ((args.integer(4) & 0xFF) << 8) + (args.integer(3) & 0xFF);
-    return ReturnInt(static_cast<int>(Send(args.window(1), IPM_SETRANGE, args.position(2), range)));
+    return ReturnReply(Send(args.window(1), IPM_SETRANGE, args.position(2), range));
 }

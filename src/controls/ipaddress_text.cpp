@@ -9,22 +9,6 @@ namespace {
 // Characters of the text that are read at most.
 constexpr int kScanLength = 15;
 
-// One group of the address text: at most three characters; any further characters
-// of a longer group are dropped.
-class Group {
-public:
-    void Append(char ch)
-    {
-        if (m_nLength < 3) m_szText[m_nLength++] = ch;
-    }
-    void Clear() { *this = Group(); }
-    int32_t Value() const { return TextToInt(m_szText); }
-
-private:
-    char m_szText[4] = {};
-    int m_nLength = 0;
-};
-
 } // namespace
 
 uint32_t IpTextToAddress(const char* pszText)
@@ -32,7 +16,7 @@ uint32_t IpTextToAddress(const char* pszText)
     if (pszText == nullptr) pszText = "";
     int32_t fields[3] = {0, 0, 0};
     int nDots = 0;
-    Group group;
+    NumberField group;
     if (pszText[0] != '\0') {
         // The first character opens the first group whatever it is, a dot included.
         group.Append(pszText[0]);

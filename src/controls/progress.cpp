@@ -27,19 +27,19 @@ int CKorvanet::pgCreateProgressBar(HWND, HINSTANCE hInst, LONG, ExtValue* pArgs,
 int CKorvanet::pgSetPosition(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), PBM_SETPOS, static_cast<WPARAM>(args.integer(2)))));
+    return ReturnReply(Send(args.window(1), PBM_SETPOS, static_cast<WPARAM>(args.integer(2))));
 }
 
 int CKorvanet::pgSetStep(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), PBM_SETSTEP, static_cast<WPARAM>(args.integer(2)))));
+    return ReturnReply(Send(args.window(1), PBM_SETSTEP, static_cast<WPARAM>(args.integer(2))));
 }
 
 int CKorvanet::pgSetState(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), PBM_SETSTATE, static_cast<WPARAM>(args.integer(2)))));
+    return ReturnReply(Send(args.window(1), PBM_SETSTATE, static_cast<WPARAM>(args.integer(2))));
 }
 
 int CKorvanet::pgSetRange(HWND hWnd, HINSTANCE, LONG, ExtValue* pArgs, int)
@@ -49,7 +49,7 @@ int CKorvanet::pgSetRange(HWND hWnd, HINSTANCE, LONG, ExtValue* pArgs, int)
     const int nMaximum = args.integer(3);
     // A warning only: the range is set all the same and the control judges it.
     if (nMinimum >= nMaximum) ShowNote(hWnd, "Your Minimum value must be less than your Maximum value.", "Error");
-    return ReturnInt(static_cast<int>(Send(args.window(1), PBM_SETRANGE32, static_cast<WPARAM>(nMinimum), nMaximum)));
+    return ReturnReply(Send(args.window(1), PBM_SETRANGE32, static_cast<WPARAM>(nMinimum), nMaximum));
 }
 
 int CKorvanet::pgSetColor(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
@@ -62,15 +62,15 @@ int CKorvanet::pgSetColor(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     case 1: uMsg = PBM_SETBARCOLOR; break;
     default: return ReturnInt(0);
     }
-    return ReturnInt(static_cast<int>(Send(args.window(1), uMsg, 0, static_cast<LPARAM>(color))));
+    return ReturnReply(Send(args.window(1), uMsg, 0, static_cast<LPARAM>(color)));
 }
 
 int CKorvanet::pgStep(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
     const HWND hBar = args.window(1);
-    if (args.integer(2) != kMarqueeMode) return ReturnInt(static_cast<int>(Send(hBar, PBM_STEPIT)));
+    if (args.integer(2) != kMarqueeMode) return ReturnReply(Send(hBar, PBM_STEPIT));
     // The marquee needs its style before it can run; it stays on from now on.
     SetWindowLongA(hBar, GWL_STYLE, GetWindowLongA(hBar, GWL_STYLE) | PBS_MARQUEE);
-    return ReturnInt(static_cast<int>(Send(hBar, PBM_SETMARQUEE, TRUE, kMarqueeInterval)));
+    return ReturnReply(Send(hBar, PBM_SETMARQUEE, TRUE, kMarqueeInterval));
 }

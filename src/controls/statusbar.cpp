@@ -6,17 +6,21 @@
 #include "host/korvanet.h"
 #include "host/notes.h"
 #include "host/values.h"
+#include "win/scoped.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
 
 constexpr UINT kStatusBarId = 70;
-// WS_CHILD | WS_VISIBLE | SBARS_TOOLTIPS and the bit 0x200.
-constexpr DWORD kStatusBarStyle = 0x50000A00;
+// A bit that no status bar style names; the bar has always been created with it.
+constexpr DWORD kUnnamedStyleBit = 0x0200;
+constexpr DWORD kStatusBarStyle = WS_CHILD | WS_VISIBLE | SBARS_TOOLTIPS | kUnnamedStyleBit;
+static_assert(kStatusBarStyle == 0x50000A00);
 
 constexpr UINT_PTR kIconSubclassId = 1;
 
@@ -33,39 +37,35 @@ public:
     // stay, as their status bars still show them.
     ~LoadedIcons()
     {
-        for (const Shown& shown : m_shown) RemoveWindowSubclass(shown.hBar, &LoadedIcons::subclassProc, kIconSubclassId);
+        for (Shown& shown : m_shown) {
+            RemoveWindowSubclass(shown.hBar, &LoadedIcons::subclassProc, kIconSubclassId);
+            shown.icon.release();
+        }
     }
 
-    void add(HWND hBar, HICON hIcon)
+    void add(HWND hBar, win::ScopedIcon icon)
     {
         SetWindowSubclass(hBar, &LoadedIcons::subclassProc, kIconSubclassId, 0);
-        m_shown.push_back({hBar, hIcon});
+        m_shown.push_back(Shown{hBar, std::move(icon)});
     }
 
     // Destroys the icon when this status bar shows it as one loaded from a file.
-    void release(HWND hBar, HICON hIcon)
+    void destroy(HWND hBar, HICON hIcon)
     {
         const auto found = std::find_if(m_shown.begin(), m_shown.end(),
-                                        [&](const Shown& s) { return s.hBar == hBar && s.hIcon == hIcon; });
-        if (found == m_shown.end()) return;
-        DestroyIcon(found->hIcon);
-        m_shown.erase(found);
+                                        [&](const Shown& s) { return s.hBar == hBar && s.icon.get() == hIcon; });
+        if (found != m_shown.end()) m_shown.erase(found);
     }
 
 private:
     struct Shown {
         HWND hBar;
-        HICON hIcon;
+        win::ScopedIcon icon;
     };
 
-    void releaseAll(HWND hBar)
+    void destroyAll(HWND hBar)
     {
-        const auto gone = std::remove_if(m_shown.begin(), m_shown.end(), [&](const Shown& s) {
-            if (s.hBar != hBar) return false;
-            DestroyIcon(s.hIcon);
-            return true;
-        });
-        m_shown.erase(gone, m_shown.end());
+        std::erase_if(m_shown, [&](const Shown& s) { return s.hBar == hBar; });
     }
 
     static LRESULT CALLBACK subclassProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR);
@@ -78,7 +78,7 @@ LoadedIcons g_loadedIcons;
 LRESULT CALLBACK LoadedIcons::subclassProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
 {
     if (uMsg == WM_NCDESTROY) {
-        g_loadedIcons.releaseAll(hWnd);
+        g_loadedIcons.destroyAll(hWnd);
         RemoveWindowSubclass(hWnd, &LoadedIcons::subclassProc, kIconSubclassId);
     }
     return DefSubclassProc(hWnd, uMsg, wParam, lParam);
@@ -93,7 +93,7 @@ HICON LoadSmallIcon(const char* pszPath)
 
 HICON InformationIcon()
 {
-    return static_cast<HICON>(LoadImageA(nullptr, MAKEINTRESOURCEA(32516), IMAGE_ICON, 0, 0, LR_SHARED));
+    return static_cast<HICON>(LoadImageA(nullptr, IDI_INFORMATION, IMAGE_ICON, 0, 0, LR_SHARED));
 }
 
 } // namespace
@@ -110,7 +110,7 @@ int CKorvanet::sbCreateStatusBar(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 int CKorvanet::sbSetBkColor(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), SB_SETBKCOLOR, 0, static_cast<LPARAM>(TextToColor(args.text(2))))));
+    return ReturnReply(Send(args.window(1), SB_SETBKCOLOR, 0, static_cast<LPARAM>(TextToColor(args.text(2)))));
 }
 
 int CKorvanet::sbSetIcon(HWND hWnd, HINSTANCE, LONG, ExtValue* pArgs, int)
@@ -120,19 +120,16 @@ int CKorvanet::sbSetIcon(HWND hWnd, HINSTANCE, LONG, ExtValue* pArgs, int)
     if (!FileAvailable(hWnd, args.text(3))) return ReturnInt(0);
     // Part numbers count from 1; 0 (and anything below) means the first part.
     const WPARAM part = static_cast<WPARAM>(std::max(args.position(2), 0));
-    HICON hIcon = LoadSmallIcon(args.text(3));
-    const bool fromFile = hIcon != nullptr;
-    if (!fromFile) hIcon = InformationIcon();
+    win::ScopedIcon loaded(LoadSmallIcon(args.text(3)));
+    const HICON hIcon = loaded ? loaded.get() : InformationIcon();
 
     const HICON hPrevious = reinterpret_cast<HICON>(Send(hBar, SB_GETICON, part));
     const int nReply = static_cast<int>(Send(hBar, SB_SETICON, part, reinterpret_cast<LPARAM>(hIcon)));
-    if (nReply == 0) {
-        // Not shown (no status bar, or no such part): nothing changed.
-        if (fromFile) DestroyIcon(hIcon);
-        return ReturnInt(0);
-    }
-    if (hPrevious != hIcon) g_loadedIcons.release(hBar, hPrevious);
-    if (fromFile) g_loadedIcons.add(hBar, hIcon);
+    // Not shown (no status bar, or no such part): nothing changed, and the icon just
+    // loaded goes with `loaded`.
+    if (nReply == 0) return ReturnInt(0);
+    if (hPrevious != hIcon) g_loadedIcons.destroy(hBar, hPrevious);
+    if (loaded) g_loadedIcons.add(hBar, std::move(loaded));
     return ReturnInt(nReply);
 }
 

@@ -2,6 +2,7 @@
 #include "controls/creation.h"
 #include "host/args.h"
 #include "host/korvanet.h"
+#include "win/scoped.h"
 
 #include <commctrl.h>
 
@@ -11,56 +12,6 @@ namespace {
 constexpr UINT kTabStyleMessage = WM_USER + 56;
 
 constexpr COLORREF kFrameColor = RGB(0, 255, 0);
-
-// A GDI object that serves one painting and is deleted when it ends.
-class GdiObject {
-public:
-    explicit GdiObject(HGDIOBJ hObject) : m_hObject(hObject) {}
-    ~GdiObject()
-    {
-        if (m_hObject != nullptr) DeleteObject(m_hObject);
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-
-    template <class H>
-    H as() const { return static_cast<H>(m_hObject); }
-
-private:
-    HGDIOBJ m_hObject;
-};
-
-// An object selected into a device context for a while; the previous one comes back.
-class Selection {
-public:
-    Selection(HDC hDC, HGDIOBJ hObject) : m_hDC(hDC), m_hPrevious(SelectObject(hDC, hObject)) {}
-    ~Selection()
-    {
-        if (m_hPrevious != nullptr) SelectObject(m_hDC, m_hPrevious);
-    }
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
-
-private:
-    HDC m_hDC;
-    HGDIOBJ m_hPrevious;
-};
-
-// BeginPaint to EndPaint on one window.
-class Painting {
-public:
-    explicit Painting(HWND hWnd) : m_hWnd(hWnd), m_hDC(BeginPaint(hWnd, &m_ps)) {}
-    ~Painting() { EndPaint(m_hWnd, &m_ps); }
-    Painting(const Painting&) = delete;
-    Painting& operator=(const Painting&) = delete;
-
-    HDC dc() const { return m_hDC; }
-
-private:
-    HWND m_hWnd;
-    PAINTSTRUCT m_ps = {};
-    HDC m_hDC;
-};
 
 } // namespace
 
@@ -89,7 +40,7 @@ int CKorvanet::taAddTab(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 int CKorvanet::taDeleteTab(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), TCM_DELETEITEM, static_cast<WPARAM>(args.position(2)))));
+    return ReturnReply(Send(args.window(1), TCM_DELETEITEM, static_cast<WPARAM>(args.position(2))));
 }
 
 int CKorvanet::taGetTabSel(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
@@ -102,13 +53,13 @@ int CKorvanet::taSetTabSel(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
     // The previous selection comes back counted from 0, -1 for none.
-    return ReturnInt(static_cast<int>(Send(args.window(1), TCM_SETCURSEL, static_cast<WPARAM>(args.position(2)))));
+    return ReturnReply(Send(args.window(1), TCM_SETCURSEL, static_cast<WPARAM>(args.position(2))));
 }
 
 int CKorvanet::taSetTabStyle(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), kTabStyleMessage, 0, args.position(2))));
+    return ReturnReply(Send(args.window(1), kTabStyleMessage, 0, args.position(2)));
 }
 
 int CKorvanet::taSetBkColor(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
@@ -120,15 +71,15 @@ int CKorvanet::taSetBkColor(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     {
         // Paints what waits to be repainted; the painting lasts until the control next
         // repaints itself. Brush, region and pen go when the painting ends.
-        const Painting painting(hTab);
-        const HDC hDC = painting.dc();
+        const win::ScopedPaint painting = win::BeginPainting(hTab);
+        const HDC hDC = painting.policy().ps.hdc;
         RECT rc = {};
         GetClientRect(hTab, &rc);
-        const GdiObject region(CreateRectRgnIndirect(&rc));
-        const GdiObject brush(CreateSolidBrush(color));
-        FillRgn(hDC, region.as<HRGN>(), brush.as<HBRUSH>());
-        const GdiObject pen(CreatePen(PS_DOT, 1, kFrameColor));
-        const Selection selected(hDC, pen.as<HPEN>());
+        const win::ScopedGdiObject<HRGN> region(CreateRectRgnIndirect(&rc));
+        const win::ScopedGdiObject<HBRUSH> brush(CreateSolidBrush(color));
+        FillRgn(hDC, region.get(), brush.get());
+        const win::ScopedGdiObject<HPEN> pen(CreatePen(PS_DOT, 1, kFrameColor));
+        const win::ScopedSelection selected = win::SelectInto(hDC, pen.get());
         SetBkColor(hDC, color);
         // Dotted green outline, its gaps in the colour; the inside keeps the DC's brush.
         Rectangle(hDC, 60, 60, 600, 600);

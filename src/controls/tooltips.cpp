@@ -56,14 +56,14 @@ int CKorvanet::ttAddToolTip(HWND, HINSTANCE hInst, LONG, ExtValue* pArgs, int)
     ti.rect = rc;
     ti.hinst = hInst;
     ti.lpszText = const_cast<char*>(args.text(3));
-    return ReturnInt(static_cast<int>(Send(args.window(1), TTM_ADDTOOLA, 0, &ti)));
+    return ReturnReply(Send(args.window(1), TTM_ADDTOOLA, 0, &ti));
 }
 
 int CKorvanet::ttDeleteToolTip(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
     TOOLINFOA ti = ToolRecord(args.window(2));
-    return ReturnInt(static_cast<int>(Send(args.window(1), TTM_DELTOOLA, 0, &ti)));
+    return ReturnReply(Send(args.window(1), TTM_DELTOOLA, 0, &ti));
 }
 
 int CKorvanet::ttSetText(HWND, HINSTANCE hInst, LONG, ExtValue* pArgs, int)
@@ -72,7 +72,7 @@ int CKorvanet::ttSetText(HWND, HINSTANCE hInst, LONG, ExtValue* pArgs, int)
     TOOLINFOA ti = ToolRecord(args.window(2));
     ti.hinst = hInst;
     ti.lpszText = const_cast<char*>(args.text(3));
-    return ReturnInt(static_cast<int>(Send(args.window(1), TTM_UPDATETIPTEXTA, 0, &ti)));
+    return ReturnReply(Send(args.window(1), TTM_UPDATETIPTEXTA, 0, &ti));
 }
 
 int CKorvanet::ttSetColor(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
@@ -85,19 +85,17 @@ int CKorvanet::ttSetColor(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     case 1: uMsg = TTM_SETTIPTEXTCOLOR; break;
     default: return ReturnInt(0);
     }
-    return ReturnInt(static_cast<int>(Send(args.window(1), uMsg, color)));
+    return ReturnReply(Send(args.window(1), uMsg, color));
 }
 
 int CKorvanet::ttSetDelay(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(
-        Send(args.window(1), TTM_SETDELAYTIME, static_cast<WPARAM>(args.integer(2)), args.integer(3))));
+    return ReturnReply(Send(args.window(1), TTM_SETDELAYTIME, static_cast<WPARAM>(args.integer(2)), args.integer(3)));
 }
 
 int CKorvanet::ttSetTitle(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(
-        Send(args.window(1), TTM_SETTITLEA, static_cast<WPARAM>(args.integer(2)), args.text(3))));
+    return ReturnReply(Send(args.window(1), TTM_SETTITLEA, static_cast<WPARAM>(args.integer(2)), args.text(3)));
 }

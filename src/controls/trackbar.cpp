@@ -14,9 +14,6 @@ constexpr WPARAM kRedraw = TRUE;
 constexpr WPARAM kLeftBuddy = TRUE;   // left or top end
 constexpr WPARAM kRightBuddy = FALSE; // right or bottom end
 
-// The setters declare argument 2 as text and take the integer of its cell.
-int Value(const Args& args) { return args.integer(2); }
-
 } // namespace
 
 int CKorvanet::trCreateTrackBar(HWND, HINSTANCE hInst, LONG, ExtValue* pArgs, int)
@@ -44,75 +41,36 @@ int CKorvanet::trCLEARTICS(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     return ReturnInt(1);
 }
 
-int CKorvanet::trSETLINESIZE(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+// The setters declare argument 2 as text and take the integer of its cell. Each sends
+// its one message, with the value where that message takes it, and delivers 1 whatever
+// the trackbar answers.
+int CKorvanet::trSet(ExtValue* pArgs, UINT uMsg)
 {
     const Args args(pArgs);
-    Send(args.window(1), TBM_SETLINESIZE, 0, Value(args));
+    const HWND hTrack = args.window(1);
+    const int nValue = args.integer(2);
+    switch (uMsg) {
+    case TBM_SETTICFREQ:
+    case TBM_SETTIPSIDE: Send(hTrack, uMsg, static_cast<WPARAM>(nValue)); break;
+    case TBM_SETLINESIZE:
+    case TBM_SETPAGESIZE:
+    case TBM_SETTIC: Send(hTrack, uMsg, 0, nValue); break;
+    default: Send(hTrack, uMsg, kRedraw, nValue); break; // the position, the range and the selection
+    }
     return ReturnInt(1);
 }
 
-int CKorvanet::trSETPAGESIZE(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    const Args args(pArgs);
-    Send(args.window(1), TBM_SETPAGESIZE, 0, Value(args));
-    return ReturnInt(1);
-}
-
-int CKorvanet::trSETPOS(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    const Args args(pArgs);
-    Send(args.window(1), TBM_SETPOS, kRedraw, Value(args));
-    return ReturnInt(1);
-}
-
-int CKorvanet::trSETRANGEMAX(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    const Args args(pArgs);
-    Send(args.window(1), TBM_SETRANGEMAX, kRedraw, Value(args));
-    return ReturnInt(1);
-}
-
-int CKorvanet::trSETRANGEMIN(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    const Args args(pArgs);
-    Send(args.window(1), TBM_SETRANGEMIN, kRedraw, Value(args));
-    return ReturnInt(1);
-}
-
-int CKorvanet::trSETSELEND(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    const Args args(pArgs);
-    Send(args.window(1), TBM_SETSELEND, kRedraw, Value(args));
-    return ReturnInt(1);
-}
-
-int CKorvanet::trSETSELSTART(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    const Args args(pArgs);
-    Send(args.window(1), TBM_SETSELSTART, kRedraw, Value(args));
-    return ReturnInt(1);
-}
-
-int CKorvanet::trSETTIC(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    const Args args(pArgs);
-    Send(args.window(1), TBM_SETTIC, 0, Value(args));
-    return ReturnInt(1);
-}
-
-int CKorvanet::trSETTICFREQ(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    const Args args(pArgs);
-    Send(args.window(1), TBM_SETTICFREQ, static_cast<WPARAM>(Value(args)));
-    return ReturnInt(1);
-}
-
-int CKorvanet::trSETTIPSIDE(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    const Args args(pArgs);
-    Send(args.window(1), TBM_SETTIPSIDE, static_cast<WPARAM>(Value(args)));
-    return ReturnInt(1);
-}
+// One line each, as they are rows of one table: the message is all that differs.
+int CKorvanet::trSETLINESIZE(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return trSet(pArgs, TBM_SETLINESIZE); }
+int CKorvanet::trSETPAGESIZE(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return trSet(pArgs, TBM_SETPAGESIZE); }
+int CKorvanet::trSETPOS(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return trSet(pArgs, TBM_SETPOS); }
+int CKorvanet::trSETRANGEMAX(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return trSet(pArgs, TBM_SETRANGEMAX); }
+int CKorvanet::trSETRANGEMIN(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return trSet(pArgs, TBM_SETRANGEMIN); }
+int CKorvanet::trSETSELEND(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return trSet(pArgs, TBM_SETSELEND); }
+int CKorvanet::trSETSELSTART(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return trSet(pArgs, TBM_SETSELSTART); }
+int CKorvanet::trSETTIC(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return trSet(pArgs, TBM_SETTIC); }
+int CKorvanet::trSETTICFREQ(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return trSet(pArgs, TBM_SETTICFREQ); }
+int CKorvanet::trSETTIPSIDE(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return trSet(pArgs, TBM_SETTIPSIDE); }
 
 int CKorvanet::trGETTRACKINFO(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
@@ -124,7 +82,7 @@ int CKorvanet::trGETTRACKINFO(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     // Tested unsigned, so a negative selector is as unknown as one above 7.
     const unsigned nSelector = static_cast<unsigned>(args.integer(2));
     if (nSelector >= std::size(s_queries)) return ReturnInt(0);
-    return ReturnInt(static_cast<int>(Send(args.window(1), s_queries[nSelector])));
+    return ReturnReply(Send(args.window(1), s_queries[nSelector]));
 }
 
 int CKorvanet::trSETBUDDY(HWND, HINSTANCE hInst, LONG, ExtValue* pArgs, int)

@@ -27,13 +27,13 @@ int CKorvanet::DCCompatible(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 int CKorvanet::ebGetModify(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), EM_GETMODIFY)));
+    return ReturnReply(Send(args.window(1), EM_GETMODIFY));
 }
 
 int CKorvanet::ebSetLenLimit(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), EM_LIMITTEXT, static_cast<WPARAM>(args.integer(2)))));
+    return ReturnReply(Send(args.window(1), EM_LIMITTEXT, static_cast<WPARAM>(args.integer(2))));
 }
 
 int CKorvanet::ebSetModify(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)

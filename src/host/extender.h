@@ -149,6 +149,9 @@ public:
         return m_pfnComplete(0, m_pHostCtx, m_pHostData, m_pResult);
     }
 
+    // Delivers a control's reply to a message as the integer result.
+    int ReturnReply(LRESULT reply) { return ReturnInt(static_cast<int>(reply)); }
+
     // Delivers a text result; the text must stay valid until this returns.
     int ReturnString(const char* pszText)
     {

@@ -3,6 +3,7 @@
 #include "extender.h"
 #include "values.h"
 
+#include <memory>
 #include <new>
 
 namespace {
@@ -126,16 +127,17 @@ int ReadVersionNumber()
     DWORD handle = 0;
     const DWORD size = GetFileVersionInfoSizeA(path, &handle);
     if (size == 0) return VERSION_UNREADABLE;
-    char* block = new (std::nothrow) char[size];
+    // Without the memory the version is as unreadable as without the resource.
+    const std::unique_ptr<char[]> block(new (std::nothrow) char[size]);
     if (block == nullptr) return VERSION_UNREADABLE;
 
     int version = VERSION_UNREADABLE;
-    if (GetFileVersionInfoA(path, 0, size, block)) {
+    if (GetFileVersionInfoA(path, 0, size, block.get())) {
         WORD language = 0x0409;
         WORD codePage = 0x04B0;
         void* translation = nullptr;
         UINT translationSize = 0;
-        if (VerQueryValueA(block, "\\VarFileInfo\\Translation", &translation, &translationSize) &&
+        if (VerQueryValueA(block.get(), "\\VarFileInfo\\Translation", &translation, &translationSize) &&
             translationSize >= 4) {
             const DWORD pair = *static_cast<const DWORD*>(translation);
             language = LOWORD(pair);
@@ -145,9 +147,8 @@ int ReadVersionNumber()
         wsprintfA(name, "\\StringFileInfo\\%04x%04x\\%s", language, codePage, "FileVersion");
         void* text = nullptr;
         UINT textSize = 0;
-        if (VerQueryValueA(block, name, &text, &textSize) && text != nullptr)
+        if (VerQueryValueA(block.get(), name, &text, &textSize) && text != nullptr)
             version = ParseVersionNumber(static_cast<const char*>(text), VERSION_UNREADABLE);
     }
-    delete[] block;
     return version;
 }

@@ -12,15 +12,9 @@ CKorvanet s_Extender;
 CKorvanet::CKorvanet()
 {
     g_pExtender = this;
-    m_strWhiteSpace = " \n\r\t\f\v";
 }
 
 CKorvanet::~CKorvanet() = default;
-
-int CKorvanet::NotYetBuilt(HWND, HINSTANCE, LONG, ExtValue*, int)
-{
-    return ReturnInt(0);
-}
 
 void ReportAssertion(HWND hOwner, const char* pszExpression, const char* pszFile, int nLine)
 {

@@ -9,22 +9,6 @@ const char g_szDigits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
-// A colour component as the parser collects it: at most three characters; any
-// further characters of a longer component are dropped.
-class Component {
-public:
-    void Append(char ch)
-    {
-        if (m_nLength < 3) m_szText[m_nLength++] = ch;
-    }
-    void Clear() { *this = Component(); }
-    int32_t Value() const { return TextToInt(m_szText); }
-
-private:
-    char m_szText[4] = {};
-    int m_nLength = 0;
-};
-
 } // namespace
 
 int32_t TextToInt(const char* pszText)
@@ -46,7 +30,7 @@ int32_t TextToInt(const char* pszText)
 uint32_t TextToColor(const char* pszText)
 {
     if (pszText == nullptr) pszText = "";
-    Component component;
+    NumberField component;
     int32_t red = 0;
     int32_t green = 0;
     int number = 0;

@@ -6,6 +6,23 @@
 // Decimal text to integer: leading spaces, an optional sign, digits; wraps around.
 int32_t TextToInt(const char* pszText);
 
+// One number of a separated list as a parser collects it (a colour component, an
+// address group): the first three characters are kept, any further ones dropped, and
+// the value is what TextToInt reads from them.
+class NumberField {
+public:
+    void Append(char ch)
+    {
+        if (m_nLength < 3) m_szText[m_nLength++] = ch;
+    }
+    void Clear() { *this = NumberField(); }
+    int32_t Value() const { return TextToInt(m_szText); }
+
+private:
+    char m_szText[4] = {};
+    int m_nLength = 0;
+};
+
 // Colour text "red|green|blue" to a COLORREF value (red in the low byte).
 uint32_t TextToColor(const char* pszText);
 

@@ -2,6 +2,7 @@
 #include "host/args.h"
 #include "host/korvanet.h"
 #include "host/notes.h"
+#include "win/scoped.h"
 
 #include <commctrl.h>
 
@@ -11,22 +12,6 @@ HIMAGELIST ImageList(const Args& args, int n)
 {
     return reinterpret_cast<HIMAGELIST>(static_cast<INT_PTR>(args.integer(n)));
 }
-
-// A bitmap loaded for one call, deleted on every path out of it.
-class LoadedBitmap {
-public:
-    explicit LoadedBitmap(HBITMAP hBitmap) : m_hBitmap(hBitmap) {}
-    ~LoadedBitmap()
-    {
-        if (m_hBitmap != nullptr) DeleteObject(m_hBitmap);
-    }
-    LoadedBitmap(const LoadedBitmap&) = delete;
-    LoadedBitmap& operator=(const LoadedBitmap&) = delete;
-    HBITMAP get() const { return m_hBitmap; }
-
-private:
-    HBITMAP m_hBitmap;
-};
 
 } // namespace
 
@@ -45,10 +30,10 @@ int CKorvanet::ilAddImage(HWND hWnd, HINSTANCE, LONG, ExtValue* pArgs, int)
     if (!FileAvailable(hWnd, args.text(2))) return ReturnInt(0);
 
     // A bitmap wider than the list's images is split into image-wide strips.
-    const LoadedBitmap bitmap(static_cast<HBITMAP>(LoadImageA(
+    const win::ScopedGdiObject<HBITMAP> bitmap(static_cast<HBITMAP>(LoadImageA(
         nullptr, args.text(2), IMAGE_BITMAP, 0, 0,
         LR_LOADFROMFILE | LR_DEFAULTSIZE | LR_VGACOLOR | LR_CREATEDIBSECTION)));
-    if (bitmap.get() != nullptr) ImageList_Add(hList, bitmap.get(), nullptr);
+    if (bitmap) ImageList_Add(hList, bitmap.get(), nullptr);
     return ReturnInt(ImageList_GetImageCount(hList));
 }
 

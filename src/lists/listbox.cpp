@@ -34,25 +34,25 @@ int CKorvanet::lbDeleteItem(HWND hWnd, HINSTANCE, LONG, ExtValue* pArgs, int)
     const Args args(pArgs);
     const scope::Outcome outcome = scope::Delete(hWnd, ListBox(args.window(1)), args.integer(2), args.integer(3));
     if (outcome.bRefused) return ReturnInt(outcome.nCount);
-    return ReturnInt(static_cast<int>(outcome.lLastDelete));
+    return ReturnReply(outcome.lLastDelete);
 }
 
 int CKorvanet::lbGetItemCount(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), LB_GETCOUNT)));
+    return ReturnReply(Send(args.window(1), LB_GETCOUNT));
 }
 
 int CKorvanet::lbGetItemCountSel(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), LB_GETSELCOUNT)));
+    return ReturnReply(Send(args.window(1), LB_GETSELCOUNT));
 }
 
 int CKorvanet::lbGetItemHeight(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), LB_GETITEMHEIGHT)));
+    return ReturnReply(Send(args.window(1), LB_GETITEMHEIGHT));
 }
 
 int CKorvanet::lbGetItemSel(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
@@ -80,13 +80,13 @@ int CKorvanet::lbGetItemSel(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 int CKorvanet::lbGetItemState(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), LB_GETSEL, args.position(2))));
+    return ReturnReply(Send(args.window(1), LB_GETSEL, args.position(2)));
 }
 
 int CKorvanet::lbSetHScrollSize(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), LB_SETHORIZONTALEXTENT, args.integer(2))));
+    return ReturnReply(Send(args.window(1), LB_SETHORIZONTALEXTENT, args.integer(2)));
 }
 
 int CKorvanet::lbSetItemHeight(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
@@ -101,5 +101,5 @@ int CKorvanet::lbSetItemState(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
     // Position 0 is index -1: every entry.
-    return ReturnInt(static_cast<int>(Send(args.window(1), LB_SETSEL, args.integer(3), args.position(2))));
+    return ReturnReply(Send(args.window(1), LB_SETSEL, args.integer(3), args.position(2)));
 }

@@ -4,26 +4,14 @@
 #include "host/korvanet.h"
 #include "host/values.h"
 #include "item_colors.h"
+#include "win/scoped.h"
 
 #include <commctrl.h>
-#include <ole2.h>
 
 namespace {
 
-// OLE on the calling thread for the length of one call.
-class OleSession {
-public:
-    OleSession() : m_hr(OleInitialize(nullptr)) {}
-    ~OleSession()
-    {
-        if (SUCCEEDED(m_hr)) OleUninitialize();
-    }
-    OleSession(const OleSession&) = delete;
-    OleSession& operator=(const OleSession&) = delete;
-
-private:
-    HRESULT m_hr;
-};
+// An image index that no image list holds: the item shows no image.
+constexpr int kNoSuchImage = -99;
 
 // Images may then stand in any column, not only the first.
 void AllowSubItemImages(HWND hView)
@@ -37,14 +25,14 @@ int CKorvanet::lvSetBkColor(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
     // The colour behind item text, not the background of the whole control.
-    return ReturnInt(static_cast<int>(Send(args.window(1), LVM_SETTEXTBKCOLOR, 0, TextToColor(args.text(2)))));
+    return ReturnReply(Send(args.window(1), LVM_SETTEXTBKCOLOR, 0, TextToColor(args.text(2))));
 }
 
 int CKorvanet::lvSetBkImage(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
     const HWND hView = args.window(1);
-    const OleSession ole;
+    const win::ScopedOle ole = win::InitializeOle();
     // A transparent text background lets the picture show behind the text.
     Send(hView, LVM_SETTEXTBKCOLOR, 0, CLR_NONE);
     LVBKIMAGEA image = {};
@@ -78,7 +66,7 @@ int CKorvanet::lvSetItemImage(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     item.iItem = args.position(2);
     item.iSubItem = args.position(3);
     item.iImage = args.position(4);
-    return ReturnInt(static_cast<int>(Send(hView, LVM_SETITEMA, 0, &item)));
+    return ReturnReply(Send(hView, LVM_SETITEMA, 0, &item));
 }
 
 int CKorvanet::lvSetColumnImage(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
@@ -88,7 +76,7 @@ int CKorvanet::lvSetColumnImage(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     column.mask = LVCF_FMT | LVCF_IMAGE;
     column.fmt = LVCFMT_IMAGE | LVCFMT_COL_HAS_IMAGES;
     column.iImage = args.position(3);
-    return ReturnInt(static_cast<int>(Send(args.window(1), LVM_SETCOLUMNA, args.position(2), &column)));
+    return ReturnReply(Send(args.window(1), LVM_SETCOLUMNA, args.position(2), &column));
 }
 
 int CKorvanet::lvClearImages(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
@@ -97,12 +85,12 @@ int CKorvanet::lvClearImages(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     const HWND hView = args.window(1);
     const int nCount = static_cast<int>(Send(hView, LVM_GETITEMCOUNT));
     for (int i = 0; i < nCount; ++i) {
-        // -99 names no image; the images of other columns stay.
+        // The images of other columns stay.
         LVITEMA item = {};
         item.mask = LVIF_IMAGE;
         item.iItem = i;
         item.iSubItem = 0;
-        item.iImage = -99;
+        item.iImage = kNoSuchImage;
         Send(hView, LVM_SETITEMA, 0, &item);
     }
     return ReturnInt(1);

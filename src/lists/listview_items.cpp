@@ -72,19 +72,19 @@ int CKorvanet::lvDeleteItem(HWND hWnd, HINSTANCE, LONG, ExtValue* pArgs, int)
 int CKorvanet::lvGetItemCount(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), LVM_GETITEMCOUNT)));
+    return ReturnReply(Send(args.window(1), LVM_GETITEMCOUNT));
 }
 
 int CKorvanet::lvGetItemCountSel(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), LVM_GETSELECTEDCOUNT)));
+    return ReturnReply(Send(args.window(1), LVM_GETSELECTEDCOUNT));
 }
 
 int CKorvanet::lvGetItemState(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), LVM_GETITEMSTATE, args.position(2), args.integer(3))));
+    return ReturnReply(Send(args.window(1), LVM_GETITEMSTATE, args.position(2), args.integer(3)));
 }
 
 int CKorvanet::lvSetItemState(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
@@ -94,7 +94,7 @@ int CKorvanet::lvSetItemState(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     item.stateMask = args.integer(3);
     item.state = args.integer(4);
     // Position 0 is index -1: every item.
-    return ReturnInt(static_cast<int>(Send(args.window(1), LVM_SETITEMSTATE, args.position(2), &item)));
+    return ReturnReply(Send(args.window(1), LVM_SETITEMSTATE, args.position(2), &item));
 }
 
 int CKorvanet::lvGetItemCheck(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
@@ -113,7 +113,7 @@ int CKorvanet::lvSetItemCheck(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     item.iSubItem = 0;
     item.stateMask = LVIS_STATEIMAGEMASK;
     item.state = static_cast<UINT>(args.integer(3) + 1) << 12;
-    return ReturnInt(static_cast<int>(Send(args.window(1), LVM_SETITEMSTATE, args.position(2), &item)));
+    return ReturnReply(Send(args.window(1), LVM_SETITEMSTATE, args.position(2), &item));
 }
 
 int CKorvanet::lvGetItemText(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
@@ -151,7 +151,7 @@ int CKorvanet::lvInsertItem(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     item.pszText = const_cast<char*>(args.text(3));
     item.cchTextMax = 256;
     item.iImage = I_IMAGENONE; // until lvSetItemImage gives it one
-    return ReturnInt(static_cast<int>(Send(args.window(1), LVM_INSERTITEMA, 0, &item)));
+    return ReturnReply(Send(args.window(1), LVM_INSERTITEMA, 0, &item));
 }
 
 int CKorvanet::lvInsertColumn(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
@@ -171,7 +171,7 @@ int CKorvanet::lvInsertColumn(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 int CKorvanet::lvSetColumnWidth(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnInt(static_cast<int>(Send(args.window(1), LVM_SETCOLUMNWIDTH, args.position(2), args.integer(3))));
+    return ReturnReply(Send(args.window(1), LVM_SETCOLUMNWIDTH, args.position(2), args.integer(3)));
 }
 
 int CKorvanet::lvSetColumnFill(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
@@ -213,5 +213,5 @@ int CKorvanet::lvScrollTo(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     RECT top = {LVIR_BOUNDS, 0, 0, 0};
     Send(hView, LVM_GETITEMRECT, nTarget, &target);
     Send(hView, LVM_GETITEMRECT, nTop, &top);
-    return ReturnInt(static_cast<int>(Send(hView, LVM_SCROLL, 0, target.top - top.top)));
+    return ReturnReply(Send(hView, LVM_SCROLL, 0, target.top - top.top));
 }

@@ -52,7 +52,6 @@ int CKorvanet::ebMask(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     in.prevTextLen = g_nPrevTextLen;
     in.mask = maskText;
     in.numeric = numeric;
-    in.whiteSpace = m_strWhiteSpace;
     const mask::MaskOutcome out = mask::FormatMask(in);
 
     if (out.write != mask::Write::Nothing) {
@@ -71,6 +70,6 @@ int CKorvanet::ebMaskClean(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     HWND box = args.window(1);
     const std::string_view text = ReadEditText(box);
     Send(box, EM_SETSEL, static_cast<WPARAM>(-1), 0);
-    const std::string result = mask::CleanMask(text, args.text(2), args.integer(3), m_strWhiteSpace);
+    const std::string result = mask::CleanMask(text, args.text(2), args.integer(3));
     return ReturnString(result.c_str());
 }

@@ -10,9 +10,10 @@ bool IsAsciiLower(char c) { return c >= 'a' && c <= 'z'; }
 
 int ClassOfMaskAt(std::string_view mask, std::size_t i) { return ClassifyMaskChar(mask.substr(i, 1)); }
 
-// Step B: while the typed character (the last one) stands where the mask has a
-// literal, that literal goes in front of it, and so do the literals that follow up
-// to the next placeholder. Each inserted literal moves the caret one to the right.
+// After a keystroke that made the text longer: while the typed character (the last
+// one) stands where the mask has a literal, that literal goes in front of it, and so
+// do the literals that follow up to the next placeholder. Each inserted literal moves
+// the caret one to the right.
 void InsertLiteralsBeforeTypedChar(std::string& text, uint64_t& caret, std::string_view mask)
 {
     const char typed = text.back();
@@ -25,7 +26,9 @@ void InsertLiteralsBeforeTypedChar(std::string& text, uint64_t& caret, std::stri
     }
 }
 
-// Step F: the text follows the mask position by position.
+// Pattern mode: the text follows the mask position by position. The mask's literals
+// replace what the text has under them, each moving the caret one to the right;
+// after the text's end only the literals up to the next placeholder follow.
 std::string FormatPattern(std::string_view text, uint64_t& caret, uint32_t prevTextLen, std::string_view mask,
                           std::string_view whiteSpace)
 {

@@ -29,9 +29,11 @@ void ToggleAttribute(HWND hRich, DWORD dwBit)
 }
 
 // Colours the selection, or the whole text when nothing is selected (the whole text
-// then stays selected). The effects stay 0, so the automatic colour is off.
-void SetSelectionColor(HWND hRich, DWORD dwMask, const char* pszColor, COLORREF CHARFORMAT2A::*pField)
+// then stays selected): its text for CFM_COLOR, its background for CFM_BACKCOLOR. The
+// effects stay 0, so the automatic colour is off.
+void SetSelectionColor(HWND hRich, DWORD dwMask, const char* pszColor)
 {
+    COLORREF CHARFORMAT2A::*pField = dwMask == CFM_BACKCOLOR ? &CHARFORMAT2A::crBackColor : &CHARFORMAT2A::crTextColor;
     const COLORREF color = TextToColor(pszColor);
     CHARRANGE range{};
     Send(hRich, EM_EXGETSEL, 0, &range);
@@ -49,45 +51,27 @@ void SetSelectionColor(HWND hRich, DWORD dwMask, const char* pszColor, COLORREF 
 
 } // namespace
 
-int CKorvanet::rtBold(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+// The selection's character format for one mask: an attribute toggles, a colour is
+// set from argument 2. The control gets the focus and the result is 1.
+int CKorvanet::rtFormat(ExtValue* pArgs, DWORD dwMask)
 {
     const Args args(pArgs);
-    ToggleAttribute(args.window(1), CFM_BOLD);
-    SetFocus(args.window(1));
+    const HWND hRich = args.window(1);
+    if (dwMask == CFM_COLOR || dwMask == CFM_BACKCOLOR) {
+        SetSelectionColor(hRich, dwMask, args.text(2));
+    } else {
+        ToggleAttribute(hRich, dwMask);
+    }
+    SetFocus(hRich);
     return ReturnInt(1);
 }
 
-int CKorvanet::rtItalic(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    const Args args(pArgs);
-    ToggleAttribute(args.window(1), CFM_ITALIC);
-    SetFocus(args.window(1));
-    return ReturnInt(1);
-}
-
-int CKorvanet::rtUnderline(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    const Args args(pArgs);
-    ToggleAttribute(args.window(1), CFM_UNDERLINE);
-    SetFocus(args.window(1));
-    return ReturnInt(1);
-}
-
-int CKorvanet::rtSetTextColor(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    const Args args(pArgs);
-    SetSelectionColor(args.window(1), CFM_COLOR, args.text(2), &CHARFORMAT2A::crTextColor);
-    SetFocus(args.window(1));
-    return ReturnInt(1);
-}
-
-int CKorvanet::rtSetTextBackColor(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
-{
-    const Args args(pArgs);
-    SetSelectionColor(args.window(1), CFM_BACKCOLOR, args.text(2), &CHARFORMAT2A::crBackColor);
-    SetFocus(args.window(1));
-    return ReturnInt(1);
-}
+// One line each, as they are rows of one table: the mask is all that differs.
+int CKorvanet::rtBold(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return rtFormat(pArgs, CFM_BOLD); }
+int CKorvanet::rtItalic(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return rtFormat(pArgs, CFM_ITALIC); }
+int CKorvanet::rtUnderline(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return rtFormat(pArgs, CFM_UNDERLINE); }
+int CKorvanet::rtSetTextColor(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return rtFormat(pArgs, CFM_COLOR); }
+int CKorvanet::rtSetTextBackColor(HWND, HINSTANCE, LONG, ExtValue* pArgs, int) { return rtFormat(pArgs, CFM_BACKCOLOR); }
 
 int CKorvanet::rtSetDefaults(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {

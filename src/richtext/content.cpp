@@ -2,28 +2,11 @@
 // out through the control's own streaming messages.
 #include "host/args.h"
 #include "host/korvanet.h"
+#include "win/scoped.h"
 
 #include <richedit.h>
 
 namespace {
-
-// An open file handle, closed on every path.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE hFile) : m_hFile(hFile) {}
-    ~FileHandle()
-    {
-        if (isOpen()) CloseHandle(m_hFile);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    bool isOpen() const { return m_hFile != INVALID_HANDLE_VALUE; }
-    DWORD_PTR cookie() const { return reinterpret_cast<DWORD_PTR>(m_hFile); }
-
-private:
-    HANDLE m_hFile;
-};
 
 // Both stream functions answer 0 (go on); a failed read reports 0 bytes, which ends
 // the transfer.
@@ -52,11 +35,11 @@ constexpr LPARAM kLargestTextLimit = 0x7FFFFFFF;
 void StreamRtf(HWND hRich, const char* pszPath, bool bSave)
 {
     Send(hRich, EM_EXLIMITTEXT, 0, kLargestTextLimit);
-    const FileHandle file(CreateFileA(pszPath, bSave ? GENERIC_WRITE : GENERIC_READ, FILE_SHARE_READ, nullptr,
+    const win::ScopedFile file(CreateFileA(pszPath, bSave ? GENERIC_WRITE : GENERIC_READ, FILE_SHARE_READ, nullptr,
                                       bSave ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.isOpen()) return;
+    if (!file) return;
     EDITSTREAM stream{};
-    stream.dwCookie = file.cookie();
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(file.get());
     stream.dwError = 0;
     stream.pfnCallback = bSave ? WriteToFile : ReadFromFile;
     Send(hRich, bSave ? EM_STREAMOUT : EM_STREAMIN, SF_RTF, &stream);

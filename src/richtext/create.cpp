@@ -3,13 +3,16 @@
 #include "host/korvanet.h"
 #include "controls/creation.h"
 
+#include <richedit.h>
+
 #include <string>
 
 namespace {
 
-// WS_CHILD | WS_VISIBLE | ES_SELECTIONBAR | WS_BORDER | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP
-// | ES_SAVESEL | ES_WANTRETURN | ES_NOHIDESEL | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_MULTILINE
-constexpr DWORD kRichEditStyle = 0x51B191C4;
+constexpr DWORD kRichEditStyle = WS_CHILD | WS_VISIBLE | ES_SELECTIONBAR | WS_BORDER | WS_VSCROLL | WS_HSCROLL |
+                                 WS_TABSTOP | ES_SAVESEL | ES_WANTRETURN | ES_NOHIDESEL | ES_AUTOHSCROLL |
+                                 ES_AUTOVSCROLL | ES_MULTILINE;
+static_assert(kRichEditStyle == 0x51B191C4);
 
 // The rich edit library, loaded from the system directory by its full path. A bare
 // name would be looked up in the current directory too, so a "Msftedit.dll" placed

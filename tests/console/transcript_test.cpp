@@ -1,6 +1,6 @@
 // Sample scripts run against korvanet.dll, their printed lines compared with the
 // transcripts in tests/console/transcripts. Only samples whose every result is the
-// same whichever command families are built have a transcript here.
+// same on every run and every machine have a transcript here.
 //
 // To write the transcripts anew from a run (after checking the run by eye), set
 // ZUB_UPDATE_TRANSCRIPTS=1 in the environment of this test program.

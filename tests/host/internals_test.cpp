@@ -1,51 +1,20 @@
-// Inside the extender: the table's invariant, the commands still waiting for their
-// family, and the two delivery operations.
+// Inside the extender: the table's invariant, the two delivery operations and the
+// argument cells.
 #include "host/korvanet.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <set>
-#include <string>
 
 namespace {
 
 CKorvanet& extender() { return *static_cast<CKorvanet*>(g_pExtender); }
-
-// The family a command belongs to, by its name.
-std::string family(const std::string& name)
-{
-    if (name == "ebMask" || name == "ebMaskClean") return "masks";
-    for (const char* prefix : {"lv", "lb", "cb", "il"}) {
-        if (name.rfind(prefix, 0) == 0) return "lists";
-    }
-    for (const char* prefix : {"rt", "tr", "pg", "sb", "ta", "tt", "ip", "an"}) {
-        if (name.rfind(prefix, 0) == 0) return prefix;
-    }
-    return "utilities";
-}
-
-// Families whose commands are still waiting to be built.
-const std::set<std::string> kFamiliesNotBuilt = {};
 
 TEST(Table, EveryNameLengthMatchesItsName)
 {
     for (const auto& entry : CKorvanet::m_ExtTable) {
         EXPECT_EQ(std::strlen(entry.m_szName), entry.m_nSize) << entry.m_szName;
     }
-}
-
-TEST(Table, OnlyFamiliesNotBuiltYetPointToTheStandIn)
-{
-    std::string pending;
-    for (const auto& entry : CKorvanet::m_ExtTable) {
-        if (entry.m_nKind != EXT_KIND_COMMAND) continue;
-        const bool standIn = entry.m_pfnHandler == &CKorvanet::NotYetBuilt;
-        const std::string name = entry.m_szName;
-        if (standIn) pending += name + " ";
-        EXPECT_EQ(kFamiliesNotBuilt.count(family(name)) == 1, standIn) << name;
-    }
-    std::printf("commands not built yet: %s\n", pending.empty() ? "none" : pending.c_str());
 }
 
 struct Delivery : testing::Test {
@@ -106,16 +75,6 @@ TEST(ArgumentCells, IntegerAndTextLieWhereTheHostPutsThem)
     EXPECT_EQ(104u, 2 * sizeof(ExtValue) + offsetof(ExtValue, nValue));
     EXPECT_EQ(112u, 2 * sizeof(ExtValue) + offsetof(ExtValue, pszValue));
     EXPECT_EQ(224u, 5 * sizeof(ExtValue) + offsetof(ExtValue, nValue));
-}
-
-TEST(Extender, TheObjectHoldsTheWhiteSpaceSetAndTheClassCodes)
-{
-    const CKorvanet& k = extender();
-    EXPECT_EQ(std::string(" \n\r\t\f\v"), k.m_strWhiteSpace);
-    const int codes[] = {k.m_nDot, k.m_nComma, k.m_nColon, k.m_nSlash, k.m_nDigit, k.m_nAlnum, k.m_nAlpha,
-                         k.m_nUpper, k.m_nLower, k.m_nAny, k.m_nUnused10, k.m_nNone, k.m_nDash, k.m_nUnused13};
-    const int expected[] = {14, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
-    for (int i = 0; i < 14; ++i) EXPECT_EQ(expected[i], codes[i]) << i;
 }
 
 } // namespace

@@ -47,6 +47,7 @@ TEST_F(EbMaskClean, EdgeCases)
         {"&&&", "a b", 2, "a b"},                  // inner spaces stay
         {"&&&", "ab ", 2, "ab"},                   // a trailing one goes
         {"&&&", "ab ", 0, "ab "},                  // but not in mode 0
+        {"&&&&&", "a \t\f\v", 2, "a"},              // tab, form feed, vertical tab: white space too
         {"##/##/####", "12/31/2024", 5, ""},       // unknown modes keep nothing
         {"##/##/####", "12/31/2024", -1, ""},
         {"", "12/31", 1, ""},                      // an empty mask walks nothing

@@ -1,6 +1,7 @@
 // A picture of the dialog as it shows on the screen, saved as PNG.
 #include "console.h"
 #include "png.h"
+#include "win/scoped.h"
 
 #include <windows.h>
 
@@ -20,12 +21,12 @@ bool capture(HDC source, int left, int top, int width, int height, bool printWin
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (dib == nullptr) return false;
-    HDC memory = CreateCompatibleDC(source);
-    HGDIOBJ old = SelectObject(memory, dib);
-    const BOOL done = printWindow ? PrintWindow(window, memory, 0)
-                                  : BitBlt(memory, 0, 0, width, height, source, left, top, SRCCOPY | CAPTUREBLT);
+    const win::ScopedGdiObject<HBITMAP> dib(CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!dib) return false;
+    const win::ScopedMemoryDc memory(CreateCompatibleDC(source));
+    const win::ScopedSelection selected = win::SelectInto(memory.get(), dib.get());
+    const BOOL done = printWindow ? PrintWindow(window, memory.get(), 0)
+                                  : BitBlt(memory.get(), 0, 0, width, height, source, left, top, SRCCOPY | CAPTUREBLT);
     GdiFlush();
     if (done) {
         const auto* pixels = static_cast<const uint8_t*>(bits); // blue, green, red, unused
@@ -36,9 +37,6 @@ bool capture(HDC source, int left, int top, int width, int height, bool printWin
             rgb[3 * i + 2] = pixels[4 * i];
         }
     }
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    DeleteObject(dib);
     return done != FALSE;
 }
 
@@ -67,13 +65,10 @@ std::string saveShot(HWND window, const std::string& path)
     // The screen shows the dialog with whatever lies over it (a tooltip, say); where
     // the screen yields nothing, the window paints itself into the picture.
     std::vector<uint8_t> rgb;
-    HDC screen = GetDC(nullptr);
-    const bool fromScreen = capture(screen, r.left, r.top, width, height, false, window, rgb) && !uniform(rgb);
-    ReleaseDC(nullptr, screen);
+    const bool fromScreen =
+        capture(win::GetClientDc(nullptr).get(), r.left, r.top, width, height, false, window, rgb) && !uniform(rgb);
     if (!fromScreen) {
-        HDC own = GetWindowDC(window);
-        const bool painted = capture(own, 0, 0, width, height, true, window, rgb);
-        ReleaseDC(window, own);
+        const bool painted = capture(win::GetWholeWindowDc(window).get(), 0, 0, width, height, true, window, rgb);
         if (!painted || uniform(rgb)) return "nothing to see: --shot needs a display (the X11 driver, under Xvfb)";
     }
     if (!png::writeFile(path, png::encodeRgb(width, height, rgb))) return "cannot write " + path;
