@@ -1,5 +1,7 @@
 #include "script.h"
 
+#include "text.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -28,13 +30,6 @@ struct Failure {
 
 bool isNameStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
 bool isNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
-
-std::string lower(std::string_view s)
-{
-    std::string out(s);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
 
 int hexDigit(char c)
 {
