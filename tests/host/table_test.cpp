@@ -1,12 +1,13 @@
 // The table as the host discovers it: mode -1 for the count, mode -2 for each entry.
 #include "fixture.h"
+#include "text.h"
 
-#include <cctype>
 #include <cstring>
 
 namespace {
 
 using zub::Host;
+using zub::lower;
 
 struct ExpectedCommand {
     const char* name;
@@ -148,13 +149,6 @@ const ExpectedConstant kConstants[] = {
     {"@nNONUM", 0x400}, {"@LEFT", 1},       {"@RIGHT", 2},         {"@CENTER", 3},
     {"@dbVersion", 1020}, {"@EasterEgg", 42}, {"@TestConstant", 1},
 };
-
-std::string lower(const char* s)
-{
-    std::string out(s);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
 
 TEST(Table, HoldsTheCommandsThenTheConstantsInTheirOrder)
 {
