@@ -1,23 +1,20 @@
 // Image lists: creation, bitmaps from files, removal and destruction.
+#include "files.h"
 #include "list_helpers.h"
 
-#include <fstream>
 #include <string>
-#include <vector>
 
 namespace {
 
-using ImageLists = zub::HostTest;
+class ImageLists : public zub::HostTest {
+protected:
+    // Writes a 24-bit bitmap file of the given size.
+    std::string writeBitmap(const char* name, int width, int height);
 
-std::string tempPath(const char* name)
-{
-    char folder[MAX_PATH] = {};
-    GetTempPathA(sizeof folder, folder);
-    return std::string(folder) + name;
-}
+    const zub::TempFolder folder{"korvanet_images"};
+};
 
-// Writes a 24-bit bitmap file of the given size.
-std::string writeBitmap(const char* name, int width, int height)
+std::string ImageLists::writeBitmap(const char* name, int width, int height)
 {
     const int rowBytes = (width * 3 + 3) & ~3;
     BITMAPFILEHEADER file = {};
@@ -31,14 +28,10 @@ std::string writeBitmap(const char* name, int width, int height)
     file.bfType = 0x4D42; // "BM"
     file.bfOffBits = sizeof file + sizeof info;
     file.bfSize = file.bfOffBits + rowBytes * height;
-    std::vector<char> pixels(static_cast<size_t>(rowBytes) * height, '\x40');
-
-    const std::string path = tempPath(name);
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info), sizeof info);
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-    return path;
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+    bytes.append(static_cast<size_t>(rowBytes) * height, '\x40');
+    return folder.write(name, bytes);
 }
 
 HIMAGELIST asList(int handle) { return reinterpret_cast<HIMAGELIST>(static_cast<INT_PTR>(handle)); }
@@ -64,7 +57,6 @@ TEST_F(ImageLists, AddImageSplitsABitmapIntoImageWideStrips)
     EXPECT_EQ(6, ImageList_GetImageCount(asList(handle)));
     EXPECT_TRUE(notes.empty());
     host.call("ilDeleteImgList", handle);
-    DeleteFileA(path.c_str());
 }
 
 TEST_F(ImageLists, AddImageOfAMissingFileShowsTheNoteAndReturnsZero)
@@ -72,25 +64,22 @@ TEST_F(ImageLists, AddImageOfAMissingFileShowsTheNoteAndReturnsZero)
     const std::string path = writeBitmap("lists_test_one.bmp", 16, 16);
     const int handle = host.call("ilCreateImgList", 4, 4, 16, 16, 0).integer;
     ASSERT_EQ(1, host.call("ilAddImage", handle, path, 0, 0).integer);
-    EXPECT_EQ(0, host.call("ilAddImage", handle, tempPath("lists_test_missing.bmp"), 0, 0).integer);
+    EXPECT_EQ(0, host.call("ilAddImage", handle, folder.file("missing.bmp"), 0, 0).integer);
     ASSERT_EQ(1u, notes.size());
     EXPECT_EQ("File Open Error", notes[0].caption);
     EXPECT_EQ("The specified file does not appear to be available", notes[0].text);
     EXPECT_EQ(dialog.hwnd(), notes[0].owner);
     EXPECT_EQ(1, ImageList_GetImageCount(asList(handle)));
     host.call("ilDeleteImgList", handle);
-    DeleteFileA(path.c_str());
 }
 
 TEST_F(ImageLists, AddImageOfAFileThatIsNoBitmapAddsNothingWithoutANote)
 {
-    const std::string path = tempPath("lists_test_text.bmp");
-    std::ofstream(path) << "not a picture";
+    const std::string path = folder.write("text.bmp", "not a picture");
     const int handle = host.call("ilCreateImgList", 4, 4, 16, 16, 0).integer;
     EXPECT_EQ(0, host.call("ilAddImage", handle, path, 0, 0).integer);
     EXPECT_TRUE(notes.empty());
     host.call("ilDeleteImgList", handle);
-    DeleteFileA(path.c_str());
 }
 
 TEST_F(ImageLists, RemoveImageRemovesThePositionAndZeroRemovesAll)
@@ -103,7 +92,6 @@ TEST_F(ImageLists, RemoveImageRemovesThePositionAndZeroRemovesAll)
     EXPECT_EQ(3, host.call("ilRemoveImage", handle, -4).integer);
     EXPECT_EQ(0, host.call("ilRemoveImage", handle, 0).integer);
     host.call("ilDeleteImgList", handle);
-    DeleteFileA(path.c_str());
 }
 
 TEST_F(ImageLists, DeleteReturnsOneEvenForAHandleThatNamesNoList)
