@@ -248,7 +248,7 @@ int32_t Console::integer(const Operand& o, const char* what) const
     return v.integer;
 }
 
-std::string Console::text(const Operand& o, const char*) const { return textOf(resolve(o)); }
+std::string Console::text(const Operand& o) const { return textOf(resolve(o)); }
 
 Console::Prepared Console::prepare(const script::Call& call) const
 {
@@ -308,7 +308,7 @@ void Console::control(const Statement& s)
     const int32_t w = integer(ops[2], "the width must be an integer");
     const int32_t h = integer(ops[3], "the height must be an integer");
     const DWORD style = ops.size() > 4 ? static_cast<DWORD>(integer(ops[4], "the style must be an integer")) : 0;
-    const std::string caption = ops.size() > 5 ? text(ops[5], "") : "";
+    const std::string caption = ops.size() > 5 ? text(ops[5]) : "";
 
     auto create = [&] {
         return CreateWindowExA(0, s.word.c_str(), caption.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, w, h,
@@ -346,7 +346,7 @@ void Console::add(const Statement& s)
                         s.operands[0].column};
     const std::vector<Operand> items(s.operands.begin() + 1, s.operands.end());
     for (const Operand& item : items) {
-        const std::string t = text(item, "");
+        const std::string t = text(item);
         SendMessageA(box, message, 0, reinterpret_cast<LPARAM>(t.c_str()));
     }
     const LRESULT count = SendMessageA(box, message == LB_ADDSTRING ? LB_GETCOUNT : CB_GETCOUNT, 0, 0);
@@ -356,7 +356,7 @@ void Console::add(const Statement& s)
 void Console::type(const Statement& s)
 {
     HWND target = window(s.operands[0]);
-    const std::string typed = text(s.operands[1], "");
+    const std::string typed = text(s.operands[1]);
     std::optional<Prepared> then;
     if (s.then) then = prepare(*s.then);
     SetFocus(target);
@@ -459,7 +459,7 @@ void Console::dialogSize(const Statement& s)
     AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongA(dialog, GWL_EXSTYLE)));
     SetWindowPos(dialog, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER);
-    if (s.operands.size() > 2) SetWindowTextA(dialog, text(s.operands[2], "").c_str());
+    if (s.operands.size() > 2) SetWindowTextA(dialog, text(s.operands[2]).c_str());
 }
 
 void Console::assign(const std::string& name, const Value& value) { m_variables[name] = value; }
