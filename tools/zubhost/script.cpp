@@ -31,6 +31,22 @@ struct Failure {
 bool isNameStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
 bool isNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 
+// The escapes of a text besides \xHH: the letter after the backslash, and the
+// character it stands for.
+struct Escape {
+    char letter;
+    char character;
+};
+const Escape kEscapes[] = {{'\\', '\\'}, {'"', '"'}, {'n', '\n'}, {'r', '\r'}, {'t', '\t'}};
+
+const Escape* escapeFor(char c, char Escape::*field)
+{
+    for (const Escape& e : kEscapes) {
+        if (e.*field == c) return &e;
+    }
+    return nullptr;
+}
+
 int hexDigit(char c)
 {
     if (c >= '0' && c <= '9') return c - '0';
@@ -85,24 +101,18 @@ std::string textLiteral(std::string_view line, size_t& pos)
         if (i + 1 >= line.size()) fail(escapeColumn, "a text cannot end with a lone \\");
         const char e = line[i + 1];
         i += 2;
-        switch (e) {
-        case '\\': text += '\\'; break;
-        case '"': text += '"'; break;
-        case 'n': text += '\n'; break;
-        case 'r': text += '\r'; break;
-        case 't': text += '\t'; break;
-        case 'x': {
+        if (e == 'x') {
             const int hi = i < line.size() ? hexDigit(line[i]) : -1;
             const int lo = i + 1 < line.size() ? hexDigit(line[i + 1]) : -1;
             if (hi < 0 || lo < 0) fail(escapeColumn, "\\x needs two hex digits");
             if (hi == 0 && lo == 0) fail(escapeColumn, "a text cannot hold a zero character");
             text += static_cast<char>(hi * 16 + lo);
             i += 2;
-            break;
+            continue;
         }
-        default:
-            fail(escapeColumn, std::string("unknown escape \\") + e);
-        }
+        const Escape* escape = escapeFor(e, &Escape::letter);
+        if (escape == nullptr) fail(escapeColumn, std::string("unknown escape \\") + e);
+        text += escape->character;
     }
     pos = i + 1;
     return text;
@@ -483,20 +493,15 @@ std::string quote(std::string_view text)
 {
     std::string out = "\"";
     for (char c : text) {
-        switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '"': out += "\\\""; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-                char hex[8];
-                std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(c));
-                out += hex;
-            } else {
-                out += c;
-            }
+        if (const Escape* escape = escapeFor(c, &Escape::character)) {
+            out += '\\';
+            out += escape->letter;
+        } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(c));
+            out += hex;
+        } else {
+            out += c;
         }
     }
     return out + "\"";
