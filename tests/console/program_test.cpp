@@ -1,9 +1,10 @@
 // zubhost.exe as a user starts it: command line, standard input, output and exit code.
+#include "files.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <regex>
 
 namespace {
@@ -117,12 +118,9 @@ TEST(Program, StandardInputRunsStatementByStatementAndBadLinesGiveExitCodeOne)
 
 TEST(Program, ScriptThatRunsWholeGivesExitCodeZero)
 {
-    char temp[MAX_PATH + 1] = {};
-    GetTempPathA(sizeof temp, temp);
-    const std::string path = std::string(temp) + "zubhost_program_test.zub";
-    std::ofstream(path, std::ios::binary) << "# two calls\n$s = tSum(20, 22)\nprint \"sum\" $s\n";
+    const zub::TempFolder folder;
+    const std::string path = folder.write("program.zub", "# two calls\n$s = tSum(20, 22)\nprint \"sum\" $s\n");
     const Outcome run = zubhost("\"" + path + "\" " + kExtender);
-    DeleteFileA(path.c_str());
     EXPECT_EQ(0u, run.exitCode) << run.err;
     EXPECT_EQ("$s = tSum(20, 22) -> 42\nsum 42\n", run.out);
 }
@@ -164,10 +162,8 @@ TEST(Program, ShotWithoutADisplaySaysWhy)
 {
     // The tests' prefix has the null graphics driver: nothing shows, so there is no
     // picture to take, and the console says so rather than save an empty one.
-    char temp[MAX_PATH + 1] = {};
-    GetTempPathA(sizeof temp, temp);
-    const std::string picture = std::string(temp) + "zubhost_program_test.png";
-    DeleteFileA(picture.c_str());
+    const zub::TempFolder folder;
+    const std::string picture = folder.file("shot.png");
     const Outcome run = zubhost("--shot \"" + picture + "\" - " + kExtender, "control BUTTON 10 10 80 24 0 \"x\"\n");
     EXPECT_EQ(2u, run.exitCode);
     EXPECT_NE(std::string::npos, run.err.find("no picture: nothing to see")) << run.err;

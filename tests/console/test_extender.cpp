@@ -1,24 +1,22 @@
 // A small extender of its own for the console's tests: commands whose results do not
 // depend on any control family, one that shows a message box, one that delivers
 // nothing, and two constants. It speaks the host interface as any extender does.
+#include "protocol.h"
+
 #include <windows.h>
 
 #include <cstring>
 
 namespace {
 
-struct Cell {
-    BYTE head[24];
-    LONG nValue;
-    LONG nType;
-    LPSTR pszValue;
-    BYTE tail[4];
-};
-using CompleteProc = LONG(CALLBACK*)(LONG, LONG, LONG, Cell*);
+using zub::Cell;
+using zub::CompleteProc;
+using zub::kCommandEntry;
+using zub::kConstantEntry;
 
 struct Entry {
     const char* name;
-    LONG kind;      // 2 command, 3 constant
+    LONG kind;
     BYTE required;
     BYTE optional;
     DWORD types;    // four bits an argument, 1 for text
@@ -26,15 +24,15 @@ struct Entry {
 };
 
 const Entry kTable[] = {
-    {"tEcho", 2, 1, 0, 0x1, 0},         // text -> the same text
-    {"tSum", 2, 2, 1, 0x000, 0},        // int, int [, int] -> their sum
-    {"tNote", 2, 2, 0, 0x11, 0},        // text, caption -> a message box; the button pressed
-    {"tSilent", 2, 1, 0, 0x0, 0},       // int -> ends without a result, returning the int
-    {"tNumber", 2, 1, 0, 0x1, 0},       // text -> the integer of its cell
-    {"tClassOf", 2, 1, 0, 0x0, 0},      // window -> its class name
-    {"tCrash", 2, 0, 0, 0x0, 0},        // writes through a null pointer
-    {"@Answer", 3, 0, 0, 0, 42},
-    {"@Minus", 3, 0, 0, 0, -7},
+    {"tEcho", kCommandEntry, 1, 0, 0x1, 0},       // text -> the same text
+    {"tSum", kCommandEntry, 2, 1, 0x000, 0},      // int, int [, int] -> their sum
+    {"tNote", kCommandEntry, 2, 0, 0x11, 0},      // text, caption -> a message box; the button pressed
+    {"tSilent", kCommandEntry, 1, 0, 0x0, 0},     // int -> ends without a result, returning the int
+    {"tNumber", kCommandEntry, 1, 0, 0x1, 0},     // text -> the integer of its cell
+    {"tClassOf", kCommandEntry, 1, 0, 0x0, 0},    // window -> its class name
+    {"tCrash", kCommandEntry, 0, 0, 0x0, 0},      // writes through a null pointer
+    {"@Answer", kConstantEntry, 0, 0, 0, 42},
+    {"@Minus", kConstantEntry, 0, 0, 0, -7},
 };
 constexpr int kCount = sizeof kTable / sizeof kTable[0];
 
@@ -43,14 +41,14 @@ char g_text[512];
 LONG deliverInt(CompleteProc complete, LONG ctx, LONG data, Cell* result, LONG value)
 {
     result->nValue = value;
-    result->nType = 1;
+    result->nType = zub::kIntegerValue;
     return complete(0, ctx, data, result);
 }
 
 LONG deliverText(CompleteProc complete, LONG ctx, LONG data, Cell* result, const char* text)
 {
     result->pszValue = const_cast<LPSTR>(text);
-    result->nType = 2;
+    result->nType = zub::kTextValue;
     return complete(0, ctx, data, result);
 }
 
@@ -86,7 +84,7 @@ extern "C" int __stdcall ZUBExtender2(HWND hWnd, HINSTANCE, LONG ctx, LONG cmd, 
         std::memcpy(record + 4, &e.kind, 4);
         std::memcpy(record + 8, &e.types, 4);
         std::memset(record + 12, 0, 4);
-        if (e.kind == 2) {
+        if (e.kind == kCommandEntry) {
             record[16] = e.required;
             record[17] = e.optional;
             record[18] = record[19] = 0;

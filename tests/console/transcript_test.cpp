@@ -5,6 +5,7 @@
 // To write the transcripts anew from a run (after checking the run by eye), set
 // ZUB_UPDATE_TRANSCRIPTS=1 in the environment of this test program.
 #include "console.h"
+#include "files.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +16,7 @@
 
 namespace {
 
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
+using zub::readFile;
 
 // Window handles and the temp folder differ from machine to machine.
 std::string portable(std::string text, const std::string& temp)
@@ -41,7 +36,7 @@ class Transcript : public testing::TestWithParam<const char*> {};
 TEST_P(Transcript, SampleRunPrintsItsTranscript)
 {
     const std::string name = GetParam();
-    const std::string script = readFile(std::string(ZUB_SAMPLES_DIR) + "\\" + name + ".zub");
+    const std::string script = readFile(std::string(ZUB_SAMPLES_DIR) + "\\" + name + ".zub").value_or("");
     ASSERT_FALSE(script.empty()) << name;
     const std::string expectedPath = std::string(ZUB_TRANSCRIPTS_DIR) + "\\" + name + ".txt";
 
@@ -60,16 +55,14 @@ TEST_P(Transcript, SampleRunPrintsItsTranscript)
             console.run(line, ++number);
         }
         failures = console.failures();
-        char temp[MAX_PATH + 1] = {};
-        GetTempPathA(sizeof temp, temp);
-        const std::string printed = portable(out.str(), temp);
+        const std::string printed = portable(out.str(), zub::tempPath());
 
         const char* update = std::getenv("ZUB_UPDATE_TRANSCRIPTS");
         if (update != nullptr && std::string(update) == "1") {
             std::ofstream(expectedPath, std::ios::binary) << printed;
             GTEST_SKIP() << "wrote " << expectedPath;
         }
-        EXPECT_EQ(readFile(expectedPath), printed) << name;
+        EXPECT_EQ(readFile(expectedPath).value_or(""), printed) << name;
     }
     if (name == std::string("mistakes")) {
         EXPECT_GT(failures, 0);

@@ -1,5 +1,6 @@
 // Animation commands on a real animation control playing a small uncompressed clip
 // that the test writes itself.
+#include "files.h"
 #include "fixture.h"
 #include "misc_controls_support.h"
 
@@ -16,8 +17,8 @@ constexpr int kFrameHeight = 12;
 constexpr int kFrames = 3;
 constexpr int kAnimationId = 2222;
 
-// Little-endian RIFF pieces.
-using Bytes = std::vector<uint8_t>;
+// Little-endian RIFF pieces: the bytes of a file.
+using Bytes = std::string;
 
 void put32(Bytes& out, uint32_t value)
 {
@@ -111,13 +112,6 @@ Bytes clipBytes()
     return list("RIFF", "AVI ", riff);
 }
 
-std::string tempPath(const char* name)
-{
-    char folder[MAX_PATH] = "";
-    GetTempPathA(sizeof folder, folder);
-    return std::string(folder) + name;
-}
-
 // Records the animation notifications that reach the dialog.
 struct Notifications {
     static inline std::vector<WORD> codes;
@@ -134,14 +128,7 @@ class Animation : public zub::HostTest {
 protected:
     void SetUp() override
     {
-        clip = tempPath("misc_controls_clip.avi");
-        const Bytes bytes = clipBytes();
-        HANDLE file = CreateFileA(clip.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(INVALID_HANDLE_VALUE, file);
-        DWORD written = 0;
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(file);
-        ASSERT_EQ(bytes.size(), written);
+        clip = folder.write("clip.avi", clipBytes());
 
         Notifications::codes.clear();
         Notifications::previous = reinterpret_cast<WNDPROC>(
@@ -151,7 +138,10 @@ protected:
     void TearDown() override
     {
         SetWindowLongPtrA(dialog.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Notifications::previous));
-        DeleteFileA(clip.c_str());
+        // An animation keeps its clip open: the controls go before the folder can.
+        while (HWND child = GetWindow(dialog.hwnd(), GW_CHILD)) {
+            if (!DestroyWindow(child)) break;
+        }
     }
 
     HWND createAnimation(int x = 30, int y = 40, int w = 120, int h = 90)
@@ -181,6 +171,7 @@ protected:
         return {rc.right - rc.left, rc.bottom - rc.top};
     }
 
+    const zub::TempFolder folder{"korvanet_animation"};
     std::string clip;
 };
 
@@ -223,7 +214,7 @@ TEST_F(Animation, OpenShowsTheControlAndTakesTheClipsFrameSize)
 TEST_F(Animation, OpenOfAMissingFileShowsTheControlAndReturnsZeroAsWell)
 {
     HWND animation = createAnimation(30, 40, 120, 90);
-    EXPECT_EQ(0, host.call("anOpenAVI", animation, tempPath("misc_controls_no_such_clip.avi")).integer);
+    EXPECT_EQ(0, host.call("anOpenAVI", animation, folder.file("no_such_clip.avi")).integer);
     EXPECT_TRUE(IsWindowVisible(animation));
     EXPECT_EQ(120, size(animation).cx);
     // No clip: playing does not start.

@@ -1,11 +1,11 @@
 // Status bar commands on a real status bar along the dialog's bottom edge.
+#include "files.h"
 #include "fixture.h"
 #include "misc_controls_support.h"
 
 #include <commctrl.h>
 
 #include <cstdint>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -14,9 +14,9 @@ namespace {
 using misc::deadWindow;
 
 // A 16x16 icon file with one 32-bit image: a blue square.
-std::vector<char> smallIconFile()
+std::string smallIconFile()
 {
-    std::vector<char> bytes;
+    std::string bytes;
     auto put16 = [&](uint16_t v) { bytes.push_back(char(v & 0xFF)); bytes.push_back(char(v >> 8)); };
     auto put32 = [&](uint32_t v) { put16(uint16_t(v & 0xFFFF)); put16(uint16_t(v >> 16)); };
     const uint32_t imageSize = 40 + 16 * 16 * 4 + 16 * 4;
@@ -29,16 +29,6 @@ std::vector<char> smallIconFile()
     for (int i = 0; i < 16 * 16; ++i) put32(0xFF0000FF);    // opaque blue
     for (int i = 0; i < 16 * 4; ++i) bytes.push_back(0);    // AND mask: all shown
     return bytes;
-}
-
-std::string tempFile(const char* name, const std::vector<char>& bytes)
-{
-    char dir[MAX_PATH] = "";
-    GetTempPathA(sizeof dir, dir);
-    const std::string path = std::string(dir) + name;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return path;
 }
 
 bool isIcon(HICON icon)
@@ -71,15 +61,8 @@ HICON informationIcon()
 
 class StatusBar : public zub::HostTest {
 protected:
-    StatusBar()
-        : iconPath(tempFile("korvanet_bars_small.ico", smallIconFile())),
-          textPath(tempFile("korvanet_bars_plain.txt", {'n', 'o', ' ', 'i', 'c', 'o', 'n'}))
+    StatusBar() : iconPath(folder.write("small.ico", smallIconFile())), textPath(folder.write("plain.txt", "no icon"))
     {
-    }
-    ~StatusBar() override
-    {
-        DeleteFileA(iconPath.c_str());
-        DeleteFileA(textPath.c_str());
     }
 
     HWND createBar(const char* text = "Ready")
@@ -106,6 +89,7 @@ protected:
         return reinterpret_cast<HICON>(SendMessageA(bar, SB_GETICON, index, 0));
     }
 
+    const zub::TempFolder folder{"korvanet_bars"};
     const std::string iconPath;
     const std::string textPath;
 };
@@ -289,7 +273,8 @@ TEST(StatusBarUnload, AStatusBarWithAFileIconOutlivesTheLibrary)
 {
     zub::Dialog dialog;
     zub::NoteCatcher notes;
-    const std::string path = tempFile("korvanet_bars_unload.ico", smallIconFile());
+    const zub::TempFolder folder;
+    const std::string path = folder.write("unload.ico", smallIconFile());
     HWND bar = nullptr;
     HICON shown = nullptr;
     {
@@ -309,7 +294,6 @@ TEST(StatusBarUnload, AStatusBarWithAFileIconOutlivesTheLibrary)
     EXPECT_TRUE(isIcon(shown));
     DestroyWindow(bar);
     EXPECT_FALSE(IsWindow(bar));
-    DeleteFileA(path.c_str());
     EXPECT_TRUE(notes.empty());
 }
 

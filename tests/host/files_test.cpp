@@ -1,6 +1,7 @@
 // The availability check that commands run before they use a file a script names.
 #include "host/notes.h"
 
+#include "files.h"
 #include "notes.h"
 
 #include <gtest/gtest.h>
@@ -9,18 +10,12 @@
 
 namespace {
 
-std::string tempFile(const char* name)
-{
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + name;
-}
-
 TEST(FileAvailable, AMissingFileIsReportedToTheUserAndNotAvailable)
 {
     zub::NoteCatcher notes;
+    const zub::TempFolder folder;
     HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    EXPECT_FALSE(FileAvailable(owner, tempFile("no-such-file.bmp").c_str()));
+    EXPECT_FALSE(FileAvailable(owner, folder.file("no-such-file.bmp").c_str()));
     ASSERT_EQ(1u, notes.size());
     EXPECT_EQ("File Open Error", notes[0].caption);
     EXPECT_EQ("The specified file does not appear to be available", notes[0].text);
@@ -32,7 +27,8 @@ TEST(FileAvailable, AMissingFileIsReportedToTheUserAndNotAvailable)
 TEST(FileAvailable, AFileOpenElsewhereWithReadSharingIsAvailable)
 {
     zub::NoteCatcher notes;
-    const std::string path = tempFile("zub-available.txt");
+    const zub::TempFolder folder;
+    const std::string path = folder.file("available.txt");
     HANDLE writer = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, writer);

@@ -23,7 +23,7 @@ TEST(Table, HoldsTheCommandsThenTheConstants)
         const zub::EntryInfo& e = table[i];
         SCOPED_TRACE(e.name);
         EXPECT_EQ(i, e.index);
-        EXPECT_EQ(i < 120 ? 2 : 3, e.kind);
+        EXPECT_EQ(i < 120 ? zub::kCommandEntry : zub::kConstantEntry, e.kind);
         EXPECT_EQ(i >= 120, e.name.front() == '@'); // constants, and only they, begin with "@"
         EXPECT_EQ(static_cast<int>(e.name.size()), e.nameLength);
         EXPECT_TRUE(std::none_of(e.name.begin(), e.name.end(), [](unsigned char c) { return std::isupper(c); }));
@@ -69,7 +69,7 @@ TEST(Table, ConstantsCarryTheValuesTheirMeaningsRequire)
     for (const auto& c : cases) {
         const zub::EntryInfo& e = host.entry(c.name);
         EXPECT_EQ(index++, e.index) << c.name;
-        EXPECT_EQ(3, e.kind) << c.name;
+        EXPECT_EQ(zub::kConstantEntry, e.kind) << c.name;
         EXPECT_EQ(c.value, e.value) << c.name;
     }
 }
@@ -99,7 +99,7 @@ TEST(Table, CommandsDeclareTheArgumentsTheirHandlersRead)
         EXPECT_EQ(c.argTypes, e.argTypes) << c.name;
     }
     int withOptional = 0;
-    for (const zub::EntryInfo& e : host.table()) withOptional += e.kind == 2 && e.optional > 0;
+    for (const zub::EntryInfo& e : host.table()) withOptional += e.kind == zub::kCommandEntry && e.optional > 0;
     EXPECT_EQ(3, withOptional);
     // The host calls a command by its place in the table.
     EXPECT_EQ(41, host.entry("lvGetItemText").index);

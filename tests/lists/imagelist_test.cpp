@@ -1,21 +1,31 @@
 // Image lists: creation, bitmaps from files, removal and destruction.
+#include "files.h"
 #include "list_helpers.h"
 
-#include <fstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-std::string tempPath(const char* name)
-{
-    char folder[MAX_PATH] = {};
-    GetTempPathA(sizeof folder, folder);
-    return std::string(folder) + name;
-}
+class ImageLists : public zub::HostTest {
+protected:
+    // Writes a 24-bit bitmap file of the given size.
+    std::string writeBitmap(const char* name, int width, int height);
 
-// Writes a 24-bit bitmap file of the given size.
-std::string writeBitmap(const char* name, int width, int height)
+    // The image lists a test makes with newList go when it ends, whatever it asserted.
+    ~ImageLists() override
+    {
+        for (int handle : m_lists) host.call("ilDeleteImgList", handle);
+    }
+    int newList() { return m_lists.emplace_back(host.call("ilCreateImgList", 4, 4, 16, 16, 0).integer); }
+
+    const zub::TempFolder folder{"korvanet_images"};
+
+private:
+    std::vector<int> m_lists;
+};
+
+std::string ImageLists::writeBitmap(const char* name, int width, int height)
 {
     const int rowBytes = (width * 3 + 3) & ~3;
     BITMAPFILEHEADER file = {};
@@ -29,30 +39,13 @@ std::string writeBitmap(const char* name, int width, int height)
     file.bfType = 0x4D42; // "BM"
     file.bfOffBits = sizeof file + sizeof info;
     file.bfSize = file.bfOffBits + rowBytes * height;
-    std::vector<char> pixels(static_cast<size_t>(rowBytes) * height, '\x40');
-
-    const std::string path = tempPath(name);
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info), sizeof info);
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-    return path;
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+    bytes.append(static_cast<size_t>(rowBytes) * height, '\x40');
+    return folder.write(name, bytes);
 }
 
 HIMAGELIST asList(int handle) { return reinterpret_cast<HIMAGELIST>(static_cast<INT_PTR>(handle)); }
-
-// The image lists a test makes with newList go when it ends, whatever it asserted.
-class ImageLists : public zub::HostTest {
-protected:
-    ~ImageLists() override
-    {
-        for (int handle : m_lists) host.call("ilDeleteImgList", handle);
-    }
-    int newList() { return m_lists.emplace_back(host.call("ilCreateImgList", 4, 4, 16, 16, 0).integer); }
-
-private:
-    std::vector<int> m_lists;
-};
 
 TEST_F(ImageLists, CreateGivesAnEmptyListOfTheRequestedSize)
 {
@@ -74,7 +67,6 @@ TEST_F(ImageLists, AddImageSplitsABitmapIntoImageWideStrips)
     EXPECT_EQ(6, host.call("ilAddImage", handle, path, 0, 0).integer);
     EXPECT_EQ(6, ImageList_GetImageCount(asList(handle)));
     EXPECT_TRUE(notes.empty());
-    DeleteFileA(path.c_str());
 }
 
 TEST_F(ImageLists, AddImageOfAMissingFileShowsTheNoteAndReturnsZero)
@@ -82,22 +74,20 @@ TEST_F(ImageLists, AddImageOfAMissingFileShowsTheNoteAndReturnsZero)
     const std::string path = writeBitmap("lists_test_one.bmp", 16, 16);
     const int handle = newList();
     ASSERT_EQ(1, host.call("ilAddImage", handle, path, 0, 0).integer);
-    EXPECT_EQ(0, host.call("ilAddImage", handle, tempPath("lists_test_missing.bmp"), 0, 0).integer);
+    EXPECT_EQ(0, host.call("ilAddImage", handle, folder.file("missing.bmp"), 0, 0).integer);
     ASSERT_EQ(1u, notes.size());
     EXPECT_EQ("File Open Error", notes[0].caption);
     EXPECT_EQ("The specified file does not appear to be available", notes[0].text);
     EXPECT_EQ(dialog.hwnd(), notes[0].owner);
     EXPECT_EQ(1, ImageList_GetImageCount(asList(handle)));
-    DeleteFileA(path.c_str());
 }
 
 TEST_F(ImageLists, AddImageOfAFileThatIsNoBitmapAddsNothingWithoutANote)
 {
-    const std::string path = tempPath("lists_test_text.bmp");
-    std::ofstream(path) << "not a picture";
-    EXPECT_EQ(0, host.call("ilAddImage", newList(), path, 0, 0).integer);
+    const std::string path = folder.write("text.bmp", "not a picture");
+    const int handle = newList();
+    EXPECT_EQ(0, host.call("ilAddImage", handle, path, 0, 0).integer);
     EXPECT_TRUE(notes.empty());
-    DeleteFileA(path.c_str());
 }
 
 TEST_F(ImageLists, RemoveImageRemovesThePositionAndZeroRemovesAll)
@@ -109,7 +99,6 @@ TEST_F(ImageLists, RemoveImageRemovesThePositionAndZeroRemovesAll)
     EXPECT_EQ(3, host.call("ilRemoveImage", handle, 9).integer);  // no such image
     EXPECT_EQ(3, host.call("ilRemoveImage", handle, -4).integer);
     EXPECT_EQ(0, host.call("ilRemoveImage", handle, 0).integer);
-    DeleteFileA(path.c_str());
 }
 
 TEST_F(ImageLists, DeleteReturnsOneEvenForAHandleThatNamesNoList)

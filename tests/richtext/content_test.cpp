@@ -1,57 +1,11 @@
 // Content: replacing the text, the zoom, and RTF files in and out.
+#include "files.h"
 #include "richtext_fixture.h"
-
-#include <fstream>
-#include <iterator>
-#include <sstream>
 
 namespace {
 
 using richtext_test::Range;
 using richtext_test::RichText;
-
-// A fresh folder in the temporary directory, removed with what it holds.
-class TempFolder {
-public:
-    TempFolder()
-    {
-        char base[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, base);
-        std::ostringstream name;
-        name << base << "korvanet_rt_" << GetCurrentProcessId() << "_" << s_count++;
-        m_path = name.str();
-        CreateDirectoryA(m_path.c_str(), nullptr);
-    }
-    ~TempFolder()
-    {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((m_path + "\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                DeleteFileA((m_path + "\\" + found.cFileName).c_str());
-            } while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryA(m_path.c_str());
-    }
-    std::string file(const char* name) const { return m_path + "\\" + name; }
-
-private:
-    static inline int s_count = 0;
-    std::string m_path;
-};
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const std::string& path, const std::string& content)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << content;
-}
 
 bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -135,7 +89,7 @@ protected:
         return f;
     }
 
-    TempFolder folder;
+    zub::TempFolder folder{"korvanet_rt"};
 };
 
 TEST_F(RichTextFiles, SavedFormatsLoadBackIntoANewControl)
@@ -155,7 +109,7 @@ TEST_F(RichTextFiles, SavedFormatsLoadBackIntoANewControl)
 
     const std::string path = folder.file("round trip.rtf");
     EXPECT_EQ(1, host.call("rtSaveFileRTF", source, path).integer);
-    EXPECT_EQ(0u, readFile(path).rfind("{\\rtf", 0));
+    EXPECT_EQ(0u, zub::readFile(path).value_or("").rfind("{\\rtf", 0));
 
     HWND target = create(10, 220);
     EXPECT_EQ(1, host.call("rtLoadFileRTF", target, path).integer);
@@ -183,8 +137,7 @@ TEST_F(RichTextFiles, AFileLargerThanTheDefaultTextLimitLoadsWhole)
     const int lines = defaultLimit / 100 * 3;   // three times the limit
     for (int i = 0; i < lines; ++i) rtf += line + "\\par\n";
     rtf += "end}";
-    const std::string path = folder.file("large.rtf");
-    writeFile(path, rtf);
+    const std::string path = folder.write("large.rtf", rtf);
 
     EXPECT_EQ(1, host.call("rtLoadFileRTF", rich, path).integer);
     GETTEXTLENGTHEX count{GTL_NUMCHARS | GTL_PRECISE, 1200};
@@ -225,10 +178,9 @@ TEST_F(RichTextFiles, SavingIntoAMissingFolderChangesNothing)
 TEST_F(RichTextFiles, SavingOverAFileReplacesItEntirely)
 {
     HWND rich = createWith("short");
-    const std::string path = folder.file("old.rtf");
-    writeFile(path, std::string(100000, 'z'));
+    const std::string path = folder.write("old.rtf", std::string(100000, 'z'));
     host.call("rtSaveFileRTF", rich, path);
-    const std::string saved = readFile(path);
+    const std::string saved = zub::readFile(path).value_or("");
     EXPECT_EQ(0u, saved.rfind("{\\rtf", 0));
     EXPECT_EQ(std::string::npos, saved.find("zzzz"));
     EXPECT_NE(std::string::npos, saved.find("short"));
@@ -240,7 +192,7 @@ TEST_F(RichTextFiles, AnEmptyControlSavesAnEmptyDocumentThatLoadsBackEmpty)
     host.call("rtSetText", rich, "");
     const std::string path = folder.file("empty.rtf");
     host.call("rtSaveFileRTF", rich, path);
-    const std::string saved = readFile(path);
+    const std::string saved = zub::readFile(path).value_or("");
     EXPECT_EQ(0u, saved.rfind("{\\rtf", 0));
     const size_t last = saved.find_last_not_of(std::string("\r\n\0", 3));
     ASSERT_NE(std::string::npos, last);

@@ -1,18 +1,12 @@
 // rtCreate: the control a script gets and its style (where it sits, and when there is
 // none, with the other creating commands).
 #include "richtext_fixture.h"
-
-#include <cctype>
+#include "text.h"
 
 namespace {
 
 using richtext_test::RichText;
-
-std::string lower(std::string text)
-{
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
+using zub::lower;
 
 TEST_F(RichText, CreateMakesARichEditChildShowingHelloWorld)
 {

@@ -1,5 +1,8 @@
 #include "console.h"
 
+#include "files.h"
+#include "text.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -21,12 +24,6 @@ struct LineError {
     int column = 0;
 };
 
-std::string lowerAnsi(std::string s)
-{
-    if (!s.empty()) CharLowerA(s.data());
-    return s;
-}
-
 std::string className(HWND window)
 {
     char name[256] = {};
@@ -39,15 +36,6 @@ bool isWindowHandle(int32_t value)
 {
     return static_cast<uint32_t>(value) > 0xFFFF &&
            IsWindow(reinterpret_cast<HWND>(static_cast<INT_PTR>(value)));
-}
-
-std::string windowText(HWND window)
-{
-    const int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int got = GetWindowTextA(window, text.data(), length + 1);
-    text.resize(static_cast<size_t>(got > 0 ? got : 0));
-    return text;
 }
 
 // Control characters of a note as escapes, so that every note is one line.
@@ -116,13 +104,11 @@ Console::Console(Host& host, Dialog& dialog, NoteCatcher& notes, std::ostream& o
     : m_host(host), m_dialog(dialog), m_notes(notes), m_out(out)
 {
     for (const EntryInfo& entry : m_host.table()) {
-        if (entry.kind == 2) m_commands.emplace(lowerAnsi(entry.name), entry.index);
-        if (entry.kind == 3) m_constants.emplace(lowerAnsi(entry.name), entry.value);
+        if (entry.kind == kCommandEntry) m_commands.emplace(lower(entry.name), entry.index);
+        if (entry.kind == kConstantEntry) m_constants.emplace(lower(entry.name), entry.value);
     }
     m_variables["dialog"] = Value::ofInteger(static_cast<int32_t>(reinterpret_cast<INT_PTR>(m_dialog.hwnd())));
-    char temp[MAX_PATH + 1] = {};
-    GetTempPathA(sizeof temp, temp);
-    m_variables["temp"] = Value::ofText(temp);
+    m_variables["temp"] = Value::ofText(tempPath());
     m_notes.clear();
 }
 
@@ -205,7 +191,7 @@ Value Console::resolve(const Operand& o) const
         return *v;
     }
     case Operand::Kind::Constant: {
-        const auto found = m_constants.find(lowerAnsi(o.text));
+        const auto found = m_constants.find(lower(o.text));
         if (found == m_constants.end()) throw LineError{"unknown constant " + o.text + " (not in the table)", o.column};
         return Value::ofInteger(found->second);
     }
@@ -262,11 +248,11 @@ int32_t Console::integer(const Operand& o, const char* what) const
     return v.integer;
 }
 
-std::string Console::text(const Operand& o, const char*) const { return textOf(resolve(o)); }
+std::string Console::text(const Operand& o) const { return textOf(resolve(o)); }
 
 Console::Prepared Console::prepare(const script::Call& call) const
 {
-    const auto found = m_commands.find(lowerAnsi(call.name));
+    const auto found = m_commands.find(lower(call.name));
     if (found == m_commands.end()) throw LineError{"unknown command " + call.name + " (not in the table)", call.column};
     const EntryInfo* entry = nullptr;
     for (const EntryInfo& e : m_host.table()) {
@@ -299,13 +285,13 @@ void Console::perform(const Prepared& call, const std::string& prefix)
         delivered = Value::ofInteger(result.returned);
         shown = "no result (returned " + std::to_string(result.returned) + ")";
     } else {
-        if (result.type == 2) {
+        if (result.type == kTextValue) {
             delivered = Value::ofText(result.text);
         } else {
             delivered = Value::ofInteger(result.integer);
         }
         shown = render(delivered);
-        if (result.type != 1 && result.type != 2) shown += " (value type " + std::to_string(result.type) + ")";
+        if (result.type != kIntegerValue && result.type != kTextValue) shown += " (value type " + std::to_string(result.type) + ")";
         if (result.completions > 1) shown += " (delivered " + std::to_string(result.completions) + " times)";
     }
     if (!call.target.empty()) assign(call.target, delivered);
@@ -322,7 +308,7 @@ void Console::control(const Statement& s)
     const int32_t w = integer(ops[2], "the width must be an integer");
     const int32_t h = integer(ops[3], "the height must be an integer");
     const DWORD style = ops.size() > 4 ? static_cast<DWORD>(integer(ops[4], "the style must be an integer")) : 0;
-    const std::string caption = ops.size() > 5 ? text(ops[5], "") : "";
+    const std::string caption = ops.size() > 5 ? text(ops[5]) : "";
 
     auto create = [&] {
         return CreateWindowExA(0, s.word.c_str(), caption.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, w, h,
@@ -352,7 +338,7 @@ void Console::control(const Statement& s)
 void Console::add(const Statement& s)
 {
     HWND box = window(s.operands[0]);
-    const std::string cls = lowerAnsi(className(box));
+    const std::string cls = lower(className(box));
     UINT message = 0;
     if (cls == "listbox") message = LB_ADDSTRING;
     if (cls == "combobox") message = CB_ADDSTRING;
@@ -360,7 +346,7 @@ void Console::add(const Statement& s)
                         s.operands[0].column};
     const std::vector<Operand> items(s.operands.begin() + 1, s.operands.end());
     for (const Operand& item : items) {
-        const std::string t = text(item, "");
+        const std::string t = text(item);
         SendMessageA(box, message, 0, reinterpret_cast<LPARAM>(t.c_str()));
     }
     const LRESULT count = SendMessageA(box, message == LB_ADDSTRING ? LB_GETCOUNT : CB_GETCOUNT, 0, 0);
@@ -370,7 +356,7 @@ void Console::add(const Statement& s)
 void Console::type(const Statement& s)
 {
     HWND target = window(s.operands[0]);
-    const std::string typed = text(s.operands[1], "");
+    const std::string typed = text(s.operands[1]);
     std::optional<Prepared> then;
     if (s.then) then = prepare(*s.then);
     SetFocus(target);
@@ -473,7 +459,7 @@ void Console::dialogSize(const Statement& s)
     AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongA(dialog, GWL_EXSTYLE)));
     SetWindowPos(dialog, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER);
-    if (s.operands.size() > 2) SetWindowTextA(dialog, text(s.operands[2], "").c_str());
+    if (s.operands.size() > 2) SetWindowTextA(dialog, text(s.operands[2]).c_str());
 }
 
 void Console::assign(const std::string& name, const Value& value) { m_variables[name] = value; }
@@ -497,8 +483,8 @@ void printTable(Host& host, std::ostream& out)
     int commands = 0, constants = 0;
     size_t width = 4;
     for (const EntryInfo& e : table) {
-        if (e.kind == 2) ++commands;
-        if (e.kind == 3) ++constants;
+        if (e.kind == kCommandEntry) ++commands;
+        if (e.kind == kConstantEntry) ++constants;
         width = std::max(width, e.name.size());
     }
     out << "extender   " << path << '\n';
@@ -514,14 +500,14 @@ void printTable(Host& host, std::ostream& out)
         std::string detail;
         const char* kind = "";
         std::string other;
-        if (e.kind == 2) {
+        if (e.kind == kCommandEntry) {
             kind = "command";
             script::Signature signature;
             signature.required = e.required;
             signature.optional = e.optional;
             signature.argTypes = e.argTypes;
             detail = "(" + script::describeArguments(signature) + ")";
-        } else if (e.kind == 3) {
+        } else if (e.kind == kConstantEntry) {
             kind = "constant";
             char hex[16];
             std::snprintf(hex, sizeof hex, "0x%X", static_cast<unsigned>(e.value));

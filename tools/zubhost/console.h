@@ -40,7 +40,7 @@ private:
     std::string echoAll(const std::vector<script::Operand>& operands, const char* separator) const;
     HWND window(const script::Operand& operand) const;
     int32_t integer(const script::Operand& operand, const char* what) const;
-    std::string text(const script::Operand& operand, const char* what) const;
+    std::string text(const script::Operand& operand) const;
 
     Prepared prepare(const script::Call& call) const;
     void perform(const Prepared& call, const std::string& prefix);

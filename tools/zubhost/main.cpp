@@ -8,6 +8,7 @@
 // --strict (stop at the first line that cannot run), --shot FILE.png (a picture of
 // the dialog when the script ends).
 #include "console.h"
+#include "files.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -16,10 +17,10 @@
 
 #include <cstdio>
 #include <deque>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <sstream>
+#include <variant>
 
 namespace {
 
@@ -121,18 +122,16 @@ struct Options {
     bool interactive = false;
     bool strict = false;
     std::string shot;
-    std::vector<std::string> positional;
+    std::string script; // a file, or "-" for standard input; empty with --table
+    std::string dll;
 };
 
-} // namespace
-
-int main(int argc, char** argv)
+// The command line as options, or the exit code when it ends the program here (help
+// was asked for, or a usage error; either is printed).
+std::variant<Options, int> readOptions(int argc, char** argv)
 {
-    SetUnhandledExceptionFilter(reportCrash);
-    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
-    _setmode(_fileno(stdout), _O_BINARY); // lines end in a line feed alone, on every platform
-
     Options options;
+    std::vector<std::string> positional;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--table") options.table = true;
@@ -146,100 +145,161 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "zubhost: unknown option %s\n%s", a.c_str(), kUsage);
             return kCannotStart;
         } else {
-            options.positional.push_back(a);
+            positional.push_back(a);
         }
     }
+    // The script (none with --table), then the DLL if given.
     const size_t needed = options.table ? 0 : 1;
-    if (options.positional.size() < needed || options.positional.size() > needed + 1) {
+    if (positional.size() < needed || positional.size() > needed + 1) {
         std::fputs(kUsage, stderr);
         return kCannotStart;
     }
-    const std::string dllPath =
-        options.positional.size() > needed ? options.positional[needed] : besideThisProgram("korvanet.dll");
+    if (needed == 1) options.script = positional[0];
+    options.dll = positional.size() > needed ? positional[needed] : besideThisProgram("korvanet.dll");
+    return options;
+}
 
+// Crashes reported with their line, no system error boxes, and lines that end in a
+// line feed alone, on every platform.
+void prepareProcess()
+{
+    SetUnhandledExceptionFilter(reportCrash);
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+    _setmode(_fileno(stdout), _O_BINARY);
+}
+
+void initCommonControls()
+{
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES | ICC_INTERNET_CLASSES | ICC_ANIMATE_CLASS |
                                                 ICC_PROGRESS_CLASS | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&icc);
+}
 
-    std::optional<zub::Host> host;
+// The extender loaded as the host loads it; nothing, with the reason printed, when it
+// cannot be.
+std::optional<zub::Host> loadExtender(const std::string& path)
+{
     try {
-        host.emplace(dllPath);
+        return std::optional<zub::Host>(std::in_place, path);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zubhost: %s\n", e.what());
-        return kCannotStart;
+        return std::nullopt;
     }
+}
 
-    if (options.table) {
-        zub::console::printTable(*host, std::cout);
-        return 0;
+// The script's lines; nothing, with the reason printed, when it cannot be read.
+std::optional<std::vector<std::string>> readScript(const std::string& path)
+{
+    const std::optional<std::string> content = zub::readFile(path);
+    if (!content) {
+        std::fprintf(stderr, "zubhost: cannot read %s\n", path.c_str());
+        return std::nullopt;
     }
+    return splitLines(*content);
+}
 
-    const std::string& script = options.positional[0];
-    const bool fromInput = script == "-";
+void runLines(zub::console::Console& console, const std::vector<std::string>& lines, bool strict)
+{
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (!console.run(lines[i], static_cast<int>(i) + 1) && strict) return;
+    }
+}
+
+void prompt()
+{
+    std::fputs("zub> ", stdout);
+    std::fflush(stdout);
+}
+
+// Statements from standard input as they come, until the input ends or the dialog is
+// closed; the dialog keeps working in between.
+void runInput(zub::console::Console& console, HWND dialog, bool strict)
+{
+    static InputLines input; // the reader thread may outlive this scope at exit
+    const bool prompting = GetFileType(GetStdHandle(STD_INPUT_HANDLE)) == FILE_TYPE_CHAR;
+    CloseHandle(CreateThread(nullptr, 0, InputLines::reader, &input, 0, nullptr));
+    int number = 0;
+    bool ended = false;
+    bool stopped = false;
+    if (prompting) prompt();
+    while (!ended && !stopped && IsWindow(dialog)) {
+        MsgWaitForMultipleObjects(1, &input.ready, FALSE, INFINITE, QS_ALLINPUT);
+        zub::Dialog::pump();
+        std::optional<std::string> line;
+        while (!ended && !stopped && input.pop(line)) {
+            if (!line) {
+                ended = true;
+                break;
+            }
+            if (!console.run(*line, ++number) && strict) stopped = true;
+            if (prompting) prompt();
+        }
+    }
+}
+
+// Saves the dialog's picture; false, with the reason printed, when it cannot.
+bool savePicture(HWND dialog, const std::string& path)
+{
+    const std::string problem = zub::console::saveShot(dialog, path);
+    if (problem.empty()) return true;
+    std::fprintf(stderr, "zubhost: no picture: %s\n", problem.c_str());
+    return false;
+}
+
+// The user looks at the controls and closes the dialog when done.
+void waitForUser(HWND dialog)
+{
+    while (IsWindow(dialog)) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 200, QS_ALLINPUT);
+        zub::Dialog::pump();
+    }
+}
+
+// Runs the script (or standard input) in a dialog of its own and gives the exit code.
+int runScript(zub::Host& host, const Options& options)
+{
+    const bool fromInput = options.script == "-";
     std::vector<std::string> lines;
     if (!fromInput) {
-        std::ifstream file(script, std::ios::binary);
-        if (!file) {
-            std::fprintf(stderr, "zubhost: cannot read %s\n", script.c_str());
-            return kCannotStart;
-        }
-        std::ostringstream content;
-        content << file.rdbuf();
-        lines = splitLines(content.str());
+        std::optional<std::vector<std::string>> read = readScript(options.script);
+        if (!read) return kCannotStart;
+        lines = std::move(*read);
     }
 
     // The dialog goes before the extender is unloaded, in case the extender's code
     // still serves its windows.
-    zub::Dialog dialog(800, 600, ("zubhost - " + (fromInput ? std::string("input") : baseName(script))).c_str());
+    zub::Dialog dialog(800, 600, ("zubhost - " + (fromInput ? std::string("input") : baseName(options.script))).c_str());
     zub::NoteCatcher notes;
     notes.answer = !options.interactive;
-    host->window = dialog.hwnd();
-    zub::console::Console console(*host, dialog, notes, std::cout);
-
-    bool stopped = false;
-    if (!fromInput) {
-        for (size_t i = 0; i < lines.size() && !stopped; ++i) {
-            if (!console.run(lines[i], static_cast<int>(i) + 1) && options.strict) stopped = true;
-        }
-    } else {
-        static InputLines input; // the reader thread may outlive this scope at exit
-        const bool prompt = GetFileType(GetStdHandle(STD_INPUT_HANDLE)) == FILE_TYPE_CHAR;
-        CloseHandle(CreateThread(nullptr, 0, InputLines::reader, &input, 0, nullptr));
-        int number = 0;
-        bool ended = false;
-        if (prompt) std::fputs("zub> ", stdout), std::fflush(stdout);
-        while (!ended && !stopped && IsWindow(dialog.hwnd())) {
-            MsgWaitForMultipleObjects(1, &input.ready, FALSE, INFINITE, QS_ALLINPUT);
-            zub::Dialog::pump();
-            std::optional<std::string> line;
-            while (!ended && !stopped && input.pop(line)) {
-                if (!line) {
-                    ended = true;
-                    break;
-                }
-                if (!console.run(*line, ++number) && options.strict) stopped = true;
-                if (prompt) std::fputs("zub> ", stdout), std::fflush(stdout);
-            }
-        }
-    }
+    host.window = dialog.hwnd();
+    zub::console::Console console(host, dialog, notes, std::cout);
+    if (fromInput) runInput(console, dialog.hwnd(), options.strict);
+    else runLines(console, lines, options.strict);
 
     zub::Dialog::pump();
     int status = console.failures() > 0 ? kLinesFailed : 0;
-    if (!options.shot.empty()) {
-        const std::string problem = zub::console::saveShot(dialog.hwnd(), options.shot);
-        if (!problem.empty()) {
-            std::fprintf(stderr, "zubhost: no picture: %s\n", problem.c_str());
-            status = kCannotStart;
-        }
-    }
-    if (options.interactive) {
-        // The user looks at the controls and closes the dialog when done.
-        while (IsWindow(dialog.hwnd())) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 200, QS_ALLINPUT);
-            zub::Dialog::pump();
-        }
-    }
+    if (!options.shot.empty() && !savePicture(dialog.hwnd(), options.shot)) status = kCannotStart;
+    if (options.interactive) waitForUser(dialog.hwnd());
     std::fflush(stdout);
     if (fromInput) ExitProcess(static_cast<UINT>(status)); // the reader may still wait on the input
     return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    prepareProcess();
+    const std::variant<Options, int> parsed = readOptions(argc, argv);
+    if (const int* exitCode = std::get_if<int>(&parsed)) return *exitCode;
+    const Options& options = std::get<Options>(parsed);
+
+    initCommonControls();
+    std::optional<zub::Host> host = loadExtender(options.dll);
+    if (!host) return kCannotStart;
+    if (options.table) {
+        zub::console::printTable(*host, std::cout);
+        return 0;
+    }
+    return runScript(*host, options);
 }

@@ -1,5 +1,7 @@
 #include "script.h"
 
+#include "text.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -29,11 +31,20 @@ struct Failure {
 bool isNameStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
 bool isNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 
-std::string lower(std::string_view s)
+// The escapes of a text besides \xHH: the letter after the backslash, and the
+// character it stands for.
+struct Escape {
+    char letter;
+    char character;
+};
+const Escape kEscapes[] = {{'\\', '\\'}, {'"', '"'}, {'n', '\n'}, {'r', '\r'}, {'t', '\t'}};
+
+const Escape* escapeFor(char c, char Escape::*field)
 {
-    std::string out(s);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
+    for (const Escape& e : kEscapes) {
+        if (e.*field == c) return &e;
+    }
+    return nullptr;
 }
 
 int hexDigit(char c)
@@ -70,6 +81,43 @@ int32_t parseNumber(std::string_view s, int column)
     return static_cast<int32_t>(static_cast<uint32_t>(value));
 }
 
+// A text literal: the characters from the opening quote at pos to the closing one,
+// escapes read. pos moves past the closing quote.
+std::string textLiteral(std::string_view line, size_t& pos)
+{
+    const int column = static_cast<int>(pos) + 1;
+    std::string text;
+    size_t i = pos + 1;
+    for (;;) {
+        if (i >= line.size()) fail(column, "unterminated text");
+        const char t = line[i];
+        if (t == '"') break;
+        if (t != '\\') {
+            text += t;
+            ++i;
+            continue;
+        }
+        const int escapeColumn = static_cast<int>(i) + 1;
+        if (i + 1 >= line.size()) fail(escapeColumn, "a text cannot end with a lone \\");
+        const char e = line[i + 1];
+        i += 2;
+        if (e == 'x') {
+            const int hi = i < line.size() ? hexDigit(line[i]) : -1;
+            const int lo = i + 1 < line.size() ? hexDigit(line[i + 1]) : -1;
+            if (hi < 0 || lo < 0) fail(escapeColumn, "\\x needs two hex digits");
+            if (hi == 0 && lo == 0) fail(escapeColumn, "a text cannot hold a zero character");
+            text += static_cast<char>(hi * 16 + lo);
+            i += 2;
+            continue;
+        }
+        const Escape* escape = escapeFor(e, &Escape::letter);
+        if (escape == nullptr) fail(escapeColumn, std::string("unknown escape \\") + e);
+        text += escape->character;
+    }
+    pos = i + 1;
+    return text;
+}
+
 std::vector<Token> tokenize(std::string_view line)
 {
     std::vector<Token> tokens;
@@ -87,44 +135,7 @@ std::vector<Token> tokenize(std::string_view line)
         const size_t start = i;
         if (c == '"') {
             token.kind = Token::Kind::Text;
-            ++i;
-            bool closed = false;
-            while (i < line.size()) {
-                const char t = line[i];
-                if (t == '"') {
-                    closed = true;
-                    ++i;
-                    break;
-                }
-                if (t != '\\') {
-                    token.text += t;
-                    ++i;
-                    continue;
-                }
-                const int escapeColumn = static_cast<int>(i) + 1;
-                if (i + 1 >= line.size()) fail(escapeColumn, "a text cannot end with a lone \\");
-                const char e = line[i + 1];
-                i += 2;
-                switch (e) {
-                case '\\': token.text += '\\'; break;
-                case '"': token.text += '"'; break;
-                case 'n': token.text += '\n'; break;
-                case 'r': token.text += '\r'; break;
-                case 't': token.text += '\t'; break;
-                case 'x': {
-                    const int hi = i < line.size() ? hexDigit(line[i]) : -1;
-                    const int lo = i + 1 < line.size() ? hexDigit(line[i + 1]) : -1;
-                    if (hi < 0 || lo < 0) fail(escapeColumn, "\\x needs two hex digits");
-                    if (hi == 0 && lo == 0) fail(escapeColumn, "a text cannot hold a zero character");
-                    token.text += static_cast<char>(hi * 16 + lo);
-                    i += 2;
-                    break;
-                }
-                default:
-                    fail(escapeColumn, std::string("unknown escape \\") + e);
-                }
-            }
-            if (!closed) fail(column, "unterminated text");
+            token.text = textLiteral(line, i);
         } else if (c == '$' || c == '@') {
             token.kind = c == '$' ? Token::Kind::Variable : Token::Kind::Constant;
             ++i;
@@ -206,12 +217,42 @@ std::string describe(const Token& t)
     }
 }
 
-const char* const kKeywords[] = {"control", "add", "type", "key", "select", "hover", "send", "print", "wait", "dialog"};
+// The statements that begin with a keyword. Each takes from least to most operands;
+// the usage names the statement in the messages about them. "control" reads a class
+// before its operands, and "key" a key name after the window (its usage is the
+// message when the window is missing).
+struct Keyword {
+    const char* word;
+    Statement::Kind kind;
+    size_t least;
+    size_t most;
+    const char* usage;
+    bool then; // may end in "then CALL"
+};
 
-bool isKeyword(const std::string& word)
+constexpr size_t kAnyNumber = 1 << 20;
+
+const Keyword kKeywords[] = {
+    {"control", Statement::Kind::Control, 4, 6,
+     "control (a class, x, y, width, height, then an optional style and text)", false},
+    {"add", Statement::Kind::Add, 2, kAnyNumber, "add (a list box or combo box, then one text or more)", false},
+    {"type", Statement::Kind::Type, 2, 2, "type (a window, then a text)", true},
+    {"key", Statement::Kind::Key, 1, 2, "key needs a window", true},
+    {"select", Statement::Kind::Select, 3, 3, "select (a window, a start and an end)", false},
+    {"hover", Statement::Kind::Hover, 1, 1, "hover (a window)", false},
+    {"send", Statement::Kind::Send, 2, 4, "send (a window, a message, then an optional wParam and lParam)", false},
+    {"print", Statement::Kind::Print, 0, kAnyNumber, "print", false},
+    {"wait", Statement::Kind::Wait, 1, 1, "wait (milliseconds)", false},
+    {"dialog", Statement::Kind::Dialog, 2, 3, "dialog (a width, a height and an optional title)", false},
+};
+
+const Keyword* findKeyword(std::string_view word)
 {
     const std::string w = lower(word);
-    return std::find(std::begin(kKeywords), std::end(kKeywords), w) != std::end(kKeywords);
+    for (const Keyword& k : kKeywords) {
+        if (w == k.word) return &k;
+    }
+    return nullptr;
 }
 
 class Parser {
@@ -220,41 +261,13 @@ public:
 
     Statement statement()
     {
-        Statement s;
         const Token& first = peek();
-        if (first.kind == Token::Kind::End) return s;
-
-        if (first.kind == Token::Kind::Variable) {
-            const Token var = next();
-            if (peek().kind != Token::Kind::Equals) fail(peek().column, "expected '=' after $" + var.text);
-            next();
-            const Token& rhs = peek();
-            if (rhs.kind == Token::Kind::Word && peekAt(1).kind == Token::Kind::LParen) {
-                s.kind = Statement::Kind::Call;
-                s.call = call();
-                s.call.target = var.text;
-                expectEnd();
-                return s;
-            }
-            if (rhs.kind == Token::Kind::Word && lower(rhs.text) == "control") {
-                next();
-                control(s);
-                s.target = var.text;
-                return s;
-            }
-            if (rhs.kind == Token::Kind::Word && isKeyword(rhs.text)) {
-                fail(rhs.column, lower(rhs.text) + " gives no value to assign");
-            }
-            if (rhs.kind == Token::Kind::End) fail(rhs.column, "expected a value after '='");
-            s.kind = Statement::Kind::Assign;
-            s.target = var.text;
-            s.operands = values(1, 1 << 20, "an assignment");
-            return s;
-        }
-
+        if (first.kind == Token::Kind::End) return Statement{};
+        if (first.kind == Token::Kind::Variable) return assignment();
         if (first.kind != Token::Kind::Word) {
             fail(first.column, "a statement begins with a command, a keyword or a $variable, not " + describe(first));
         }
+        Statement s;
         if (peekAt(1).kind == Token::Kind::LParen) {
             s.kind = Statement::Kind::Call;
             s.call = call();
@@ -262,57 +275,90 @@ public:
             return s;
         }
         const Token word = next();
-        const std::string w = lower(word.text);
-        if (w == "control") {
-            control(s);
-        } else if (w == "add") {
-            s.kind = Statement::Kind::Add;
-            s.operands = values(2, 1 << 20, "add (a list box or combo box, then one text or more)");
-        } else if (w == "type") {
-            s.kind = Statement::Kind::Type;
-            s.operands = values(2, 2, "type (a window, then a text)");
-            thenCall(s);
-        } else if (w == "key") {
-            s.kind = Statement::Kind::Key;
-            s.operands.push_back(value("key needs a window"));
-            const Token& name = peek();
-            if (name.kind != Token::Kind::Word) fail(name.column, "key needs a key name after the window");
-            s.word = lower(name.text);
-            const auto& names = keyNames();
-            if (std::find(names.begin(), names.end(), s.word) == names.end()) {
-                std::string known;
-                for (const auto& n : names) known += (known.empty() ? "" : ", ") + n;
-                fail(name.column, "unknown key " + name.text + " (known keys: " + known + ")");
-            }
-            next();
-            if (isValue(peek())) s.operands.push_back(toOperand(next()));
-            thenCall(s);
-        } else if (w == "select") {
-            s.kind = Statement::Kind::Select;
-            s.operands = values(3, 3, "select (a window, a start and an end)");
-        } else if (w == "hover") {
-            s.kind = Statement::Kind::Hover;
-            s.operands = values(1, 1, "hover (a window)");
-        } else if (w == "send") {
-            s.kind = Statement::Kind::Send;
-            s.operands = values(2, 4, "send (a window, a message, then an optional wParam and lParam)");
-        } else if (w == "print") {
-            s.kind = Statement::Kind::Print;
-            s.operands = values(0, 1 << 20, "print");
-        } else if (w == "wait") {
-            s.kind = Statement::Kind::Wait;
-            s.operands = values(1, 1, "wait (milliseconds)");
-        } else if (w == "dialog") {
-            s.kind = Statement::Kind::Dialog;
-            s.operands = values(2, 3, "dialog (a width, a height and an optional title)");
-        } else {
+        const Keyword* keyword = findKeyword(word.text);
+        if (keyword == nullptr) {
             fail(word.column, "unknown statement " + word.text + " (a command call needs parentheses: " + word.text +
                                   "(...))");
         }
+        keywordStatement(s, *keyword);
         return s;
     }
 
 private:
+    // $v = name(...), $v = control ..., or $v = value [value ...].
+    Statement assignment()
+    {
+        Statement s;
+        const Token var = next();
+        if (peek().kind != Token::Kind::Equals) fail(peek().column, "expected '=' after $" + var.text);
+        next();
+        const Token& rhs = peek();
+        if (rhs.kind == Token::Kind::Word && peekAt(1).kind == Token::Kind::LParen) {
+            s.kind = Statement::Kind::Call;
+            s.call = call();
+            s.call.target = var.text;
+            expectEnd();
+            return s;
+        }
+        if (rhs.kind == Token::Kind::Word) {
+            if (const Keyword* keyword = findKeyword(rhs.text)) {
+                if (keyword->kind != Statement::Kind::Control) {
+                    fail(rhs.column, lower(rhs.text) + " gives no value to assign");
+                }
+                next();
+                keywordStatement(s, *keyword);
+                s.target = var.text;
+                return s;
+            }
+        }
+        if (rhs.kind == Token::Kind::End) fail(rhs.column, "expected a value after '='");
+        s.kind = Statement::Kind::Assign;
+        s.target = var.text;
+        s.operands = values(1, kAnyNumber, "an assignment");
+        return s;
+    }
+
+    // The rest of a statement after its keyword.
+    void keywordStatement(Statement& s, const Keyword& keyword)
+    {
+        s.kind = keyword.kind;
+        if (keyword.kind == Statement::Kind::Control) {
+            controlOperands(s, keyword);
+        } else if (keyword.kind == Statement::Kind::Key) {
+            keyOperands(s, keyword);
+        } else {
+            s.operands = values(keyword.least, keyword.most, keyword.usage);
+        }
+        if (keyword.then) thenCall(s);
+    }
+
+    void controlOperands(Statement& s, const Keyword& keyword)
+    {
+        const Token& cls = peek();
+        if (cls.kind != Token::Kind::Word && cls.kind != Token::Kind::Text) {
+            fail(cls.column, "control needs a window class name first");
+        }
+        s.word = next().text;
+        s.operands = values(keyword.least, keyword.most, keyword.usage);
+        if (peek().kind != Token::Kind::End) fail(peek().column, "unexpected " + describe(peek()));
+    }
+
+    void keyOperands(Statement& s, const Keyword& keyword)
+    {
+        s.operands.push_back(value(keyword.usage));
+        const Token& name = peek();
+        if (name.kind != Token::Kind::Word) fail(name.column, "key needs a key name after the window");
+        s.word = lower(name.text);
+        const auto& names = keyNames();
+        if (std::find(names.begin(), names.end(), s.word) == names.end()) {
+            std::string known;
+            for (const auto& n : names) known += (known.empty() ? "" : ", ") + n;
+            fail(name.column, "unknown key " + name.text + " (known keys: " + known + ")");
+        }
+        next();
+        if (isValue(peek())) s.operands.push_back(toOperand(next()));
+    }
+
     const Token& peek() const { return m_tokens[m_pos]; }
     const Token& peekAt(size_t ahead) const { return m_tokens[std::min(m_pos + ahead, m_tokens.size() - 1)]; }
     Token next()
@@ -352,18 +398,6 @@ private:
                                     ", got " + std::to_string(out.size()));
         }
         return out;
-    }
-
-    void control(Statement& s)
-    {
-        s.kind = Statement::Kind::Control;
-        const Token& cls = peek();
-        if (cls.kind != Token::Kind::Word && cls.kind != Token::Kind::Text) {
-            fail(cls.column, "control needs a window class name first");
-        }
-        s.word = next().text;
-        s.operands = values(4, 6, "control (a class, x, y, width, height, then an optional style and text)");
-        if (peek().kind != Token::Kind::End) fail(peek().column, "unexpected " + describe(peek()));
     }
 
     void thenCall(Statement& s)
@@ -459,20 +493,15 @@ std::string quote(std::string_view text)
 {
     std::string out = "\"";
     for (char c : text) {
-        switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '"': out += "\\\""; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-                char hex[8];
-                std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(c));
-                out += hex;
-            } else {
-                out += c;
-            }
+        if (const Escape* escape = escapeFor(c, &Escape::character)) {
+            out += '\\';
+            out += escape->letter;
+        } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(c));
+            out += hex;
+        } else {
+            out += c;
         }
     }
     return out + "\"";

@@ -126,8 +126,9 @@ std::string windowText(HWND window)
 {
     const int length = GetWindowTextLengthA(window);
     std::string text(static_cast<size_t>(length) + 1, '\0');
-    GetWindowTextA(window, text.data(), length + 1);
-    text.resize(static_cast<size_t>(length));
+    // The length can be an estimate that is too large; the copy says what there is.
+    const int got = GetWindowTextA(window, text.data(), length + 1);
+    text.resize(static_cast<size_t>(got > 0 ? got : 0));
     return text;
 }
 

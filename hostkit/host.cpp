@@ -1,5 +1,7 @@
 #include "host.h"
 
+#include "text.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
@@ -12,12 +14,6 @@ thread_local Host* t_calling = nullptr;
 
 const char kUntouched[] = "(result cell untouched)";
 
-std::string lower(std::string s)
-{
-    CharLowerA(s.data());
-    return s;
-}
-
 void fillHostData(Cell& cell)
 {
     std::memset(cell.head, 0xAB, sizeof cell.head);
@@ -25,16 +21,6 @@ void fillHostData(Cell& cell)
 }
 
 } // namespace
-
-std::string Host::defaultDllPath()
-{
-    if (const char* env = std::getenv("KORVANET_DLL"); env != nullptr && *env != '\0') return env;
-#ifdef KORVANET_DLL_PATH
-    return KORVANET_DLL_PATH;
-#else
-    return "korvanet.dll";
-#endif
-}
 
 Host::Host(const std::string& dllPath)
 {
@@ -88,7 +74,7 @@ const std::vector<EntryInfo>& Host::table()
         std::memcpy(&length, record + 20, 2);
         info.index = entry;
         info.argTypes = static_cast<uint64_t>(high) << 32 | low;
-        if (info.kind == 2) {
+        if (info.kind == kCommandEntry) {
             info.required = record[16];
             info.optional = record[17];
             info.value = 0;
@@ -112,7 +98,7 @@ const EntryInfo& Host::entry(const std::string& name)
 Result Host::callArgs(const std::string& name, const std::vector<Arg>& args)
 {
     const EntryInfo& info = entry(name);
-    if (info.kind != 2) throw std::invalid_argument(name + " is a constant, not a command");
+    if (info.kind != kCommandEntry) throw std::invalid_argument(name + " is a constant, not a command");
     const int given = static_cast<int>(args.size());
     if (given < info.required || given > info.required + info.optional) {
         throw std::invalid_argument(name + " takes " + std::to_string(info.required) +
@@ -141,7 +127,7 @@ Result Host::callIndex(int index, const std::vector<Arg>& args)
         switch (arg.kind) {
         case Arg::Kind::Integer:
             cell.nValue = arg.value;
-            cell.nType = 1;
+            cell.nType = kIntegerValue;
             if (declaredText) {
                 texts[i] = std::to_string(arg.value);
                 cell.pszValue = texts[i].data();
@@ -151,7 +137,7 @@ Result Host::callIndex(int index, const std::vector<Arg>& args)
             texts[i] = arg.text;
             cell.pszValue = texts[i].data();
             cell.nValue = std::strtol(arg.text.c_str(), nullptr, 10);
-            cell.nType = 2;
+            cell.nType = kTextValue;
             break;
         case Arg::Kind::Omitted:
             cell.nValue = arg.value;
@@ -197,7 +183,7 @@ LONG CALLBACK Host::onComplete(LONG zero, LONG context, LONG hostData, Cell* cel
     if (cell != nullptr) {
         c.type = cell->nType;
         c.integer = cell->nValue;
-        if (cell->nType == 2 && cell->pszValue != nullptr) {
+        if (cell->nType == kTextValue && cell->pszValue != nullptr) {
             c.hasText = true;
             c.text = cell->pszValue;
         }

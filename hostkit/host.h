@@ -3,27 +3,16 @@
 // 40-byte value cells and a stdcall completion function.
 #pragma once
 
+#include "protocol.h"
+
 #include <windows.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace zub {
-
-// The host's value cell, as the host lays it out.
-struct Cell {
-    BYTE head[24];
-    LONG nValue;
-    LONG nType;
-    LPSTR pszValue;
-    BYTE tail[4];
-};
-static_assert(sizeof(Cell) == 40);
-
-using QueryProc = int(__stdcall*)(int, void*, int);
-using CompleteProc = LONG(CALLBACK*)(LONG, LONG, LONG, Cell*);
-using Extender2Proc = int(__stdcall*)(HWND, HINSTANCE, LONG, LONG, CompleteProc, LONG, LONG, void*, LONG, Cell*);
 
 // One argument as a script writes it: an integer, a text, or an optional argument
 // left out (the host still hands over its cell, holding what it holds).
@@ -67,7 +56,7 @@ struct Completion {
 struct Result {
     LONG returned = 0;     // what ZUBExtender2 returned
     int completions = 0;   // how often the completion function was called
-    LONG type = 0;         // of the last completion: 1 integer, 2 text
+    LONG type = 0;         // of the last completion: kIntegerValue or kTextValue
     LONG integer = 0;
     std::string text;
     Cell cell{};           // the result cell after the call
@@ -76,7 +65,7 @@ struct Result {
 // One table entry as mode -2 describes it.
 struct EntryInfo {
     int index = 0;
-    LONG kind = 0;
+    LONG kind = 0;        // kCommandEntry or kConstantEntry
     uint64_t argTypes = 0;
     int required = 0;
     int optional = 0;
@@ -87,12 +76,16 @@ struct EntryInfo {
 
 class Host {
 public:
-    // Loads the extender; the default path is the DLL of this build.
+    // Loads the extender. Without a path, the extender that the program was built to
+    // load (see defaultDllPath).
     explicit Host(const std::string& dllPath = defaultDllPath());
     ~Host();
     Host(const Host&) = delete;
     Host& operator=(const Host&) = delete;
 
+    // KORVANET_DLL from the environment when set, else the ZUB_EXTENDER_DLL that the
+    // program linking the kit gives its sources (the tests name the extender of their
+    // build). Defined only where ZUB_EXTENDER_DLL is: elsewhere a path must be given.
     static std::string defaultDllPath();
 
     HMODULE module() const { return m_module; }
@@ -141,5 +134,13 @@ private:
     std::vector<EntryInfo> m_table;
     std::vector<Completion> m_completions;
 };
+
+#ifdef ZUB_EXTENDER_DLL
+inline std::string Host::defaultDllPath()
+{
+    if (const char* env = std::getenv("KORVANET_DLL"); env != nullptr && *env != '\0') return env;
+    return ZUB_EXTENDER_DLL;
+}
+#endif
 
 } // namespace zub

@@ -1,0 +1,31 @@
+// What passes between the host and an extender: the value cell, the types of the two
+// exports and of the completion function, and the codes a table entry and a cell carry.
+#pragma once
+
+#include <windows.h>
+
+namespace zub {
+
+// The host's value cell, as the host lays it out.
+struct Cell {
+    BYTE head[24];
+    LONG nValue;
+    LONG nType;
+    LPSTR pszValue;
+    BYTE tail[4];
+};
+static_assert(sizeof(Cell) == 40);
+
+using QueryProc = int(__stdcall*)(int, void*, int);
+using CompleteProc = LONG(CALLBACK*)(LONG, LONG, LONG, Cell*);
+using Extender2Proc = int(__stdcall*)(HWND, HINSTANCE, LONG, LONG, CompleteProc, LONG, LONG, void*, LONG, Cell*);
+
+// The kind of a table entry, as mode -2 describes it.
+constexpr LONG kCommandEntry = 2;
+constexpr LONG kConstantEntry = 3;
+
+// The type of a cell's value (nType); an omitted argument's cell holds 0.
+constexpr LONG kIntegerValue = 1;
+constexpr LONG kTextValue = 2;
+
+} // namespace zub
