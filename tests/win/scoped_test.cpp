@@ -1,9 +1,11 @@
 // The scoped handle holder: which handle is closed, when, and how often; and the
 // policies whose empty value or closing is more than null and one call.
 #include "win/scoped.h"
+#include "files.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -91,17 +93,15 @@ TEST(Policies, FileHolderTakesTheInvalidValueForNothingAndClosesAnOpenFile)
                                              FILE_ATTRIBUTE_NORMAL, nullptr));
     EXPECT_FALSE(failed);
 
-    char path[MAX_PATH] = "";
-    char folder[MAX_PATH] = "";
-    GetTempPathA(MAX_PATH, folder);
-    GetTempFileNameA(folder, "scp", 0, path);
+    const zub::TempFolder folder{"scoped"};
+    const std::string path = folder.file("held");
     {
-        const win::ScopedFile file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+        const win::ScopedFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                                nullptr));
         ASSERT_TRUE(file);
-        EXPECT_FALSE(DeleteFileA(path)); // shared with nobody while open
+        EXPECT_FALSE(DeleteFileA(path.c_str())); // shared with nobody while open
     }
-    EXPECT_TRUE(DeleteFileA(path));
+    EXPECT_TRUE(DeleteFileA(path.c_str()));
 }
 
 } // namespace
