@@ -11,5 +11,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
-# Tests are Windows programs: CTest starts them through wine.
+# Tests are Windows programs: CTest starts them through wine (the project narrows this
+# to tools/wine-exec with its own prefix).
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
