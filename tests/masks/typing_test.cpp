@@ -225,6 +225,55 @@ TEST_F(EbMask, SomethingThatIsNoWindowGivesTheEmptyText)
     EXPECT_EQ("", host.call("ebMaskClean", HWND{}, "###", 0).text);
 }
 
+// The same commands on a rich edit box, made as a script makes one.
+class EbMaskOnRichEdit : public masks_test::MaskTyping {
+protected:
+    HWND rich = richBox();
+
+    HWND richBox()
+    {
+        HWND made = reinterpret_cast<HWND>(static_cast<INT_PTR>(
+            host.call("rtCreate", dialog.hwnd(), 10, 80, 300, 30, 0).integer));
+        SetWindowTextA(made, ""); // rtCreate's greeting goes, as a form would clear it
+        return made;
+    }
+};
+
+TEST_F(EbMaskOnRichEdit, PhoneMaskFormatsKeyByKeyAndCleansToTheDigits)
+{
+    ASSERT_NE(nullptr, rich);
+    type(rich, "(###) ###-####",
+         {{'5', "(5"}, {'5', "(55"}, {'5', "(555)"}, {'1', "(555) 1"}, {'2', "(555) 12"}, {'3', "(555) 123-"},
+          {'4', "(555) 123-4"}, {'5', "(555) 123-45"}, {'6', "(555) 123-456"}, {'7', "(555) 123-4567"},
+          {'8', "(555) 123-4567"}}); // the mask's length is the box's limit
+    EXPECT_EQ("5551234567", host.call("ebMaskClean", rich, "(###) ###-####", 2).text);
+}
+
+TEST_F(EbMaskOnRichEdit, DeletingAndTypingInTheMiddleWorkAsOnAPlainBox)
+{
+    type(rich, "##/##/####",
+         {{'1', "1"}, {'2', "12/"}, {'3', "12/3"}, {'1', "12/31/"}, {kBackspace, "12/31"}, {kBackspace, "12/3"},
+          {'9', "12/39/"}});
+    select(rich, 1, 1);
+    type(rich, "##/##/####", {{'7', "17/", 2}});
+}
+
+TEST_F(EbMaskOnRichEdit, NumericMaskFillsFromTheRight)
+{
+    type(rich, "#,###.##", 1, {{'1', "1"}, {'2', "12"}, {'3', "1.23"}, {'4', "12.34"}, {kBackspace, "1.23"}});
+}
+
+TEST_F(EbMaskOnRichEdit, AParagraphBreakCountsAsOneCharacterAsTheCaretDoes)
+{
+    // Read with its CR LF, the text would be one longer than the caret's index
+    // counts, and the cut at the caret would lose the last character.
+    setText(rich, "ab\r\ncd");
+    const zub::Result r = format(rich, "&&&&&&");
+    EXPECT_EQ("ab\rcd", r.text);
+    EXPECT_EQ("ab\r\ncd", zub::windowText(rich));
+    EXPECT_EQ("ab\rcd", host.call("ebMaskClean", rich, "&&&&&&", 0).text);
+}
+
 } // namespace
 
 TEST(EbMaskLibrary, AFreshLoadStartsWithNothingRemembered)
