@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <climits>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -17,9 +18,51 @@ char g_szEditText[500];
 // Where the caret was found (client coordinates of the window owning the caret).
 POINT g_ptCaret;
 
-// The text length the last formatting call left behind, for whichever box it was.
-// One value for the whole library: it starts at zero each time the library is loaded.
-uint32_t g_nPrevTextLen = 0;
+// The text length that the last formatting call left in each box (0 for a box never
+// formatted). It is kept on the box itself, as a window property named by an atom of
+// the library's own: it goes when the box goes, and a new window that comes to carry
+// the same handle starts without one. The library takes it off every box it still
+// marks, and gives up its atom, when it is unloaded, so a freshly loaded library
+// remembers nothing.
+class RememberedLengths {
+public:
+    ~RememberedLengths()
+    {
+        for (HWND hBox : m_boxes) {
+            if (IsWindow(hBox)) RemovePropA(hBox, Name());
+        }
+        if (m_atom != 0) GlobalDeleteAtom(m_atom);
+    }
+
+    uint32_t Of(HWND hBox) const
+    {
+        if (m_atom == 0) return 0;
+        return static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(GetPropA(hBox, Name())));
+    }
+
+    void Set(HWND hBox, uint32_t nLength)
+    {
+        if (nLength == Of(hBox)) return;
+        if (nLength == 0) {
+            RemovePropA(hBox, Name()); // 0 is what a box without the property reads as
+            return;
+        }
+        if (m_atom == 0) m_atom = GlobalAddAtomA("korvanet mask length");
+        if (m_atom == 0 || !SetPropA(hBox, Name(), reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(nLength)))) return;
+        if (std::find(m_boxes.begin(), m_boxes.end(), hBox) == m_boxes.end()) {
+            std::erase_if(m_boxes, [](HWND hOld) { return !IsWindow(hOld); }); // boxes gone since
+            m_boxes.push_back(hBox);
+        }
+    }
+
+private:
+    LPCSTR Name() const { return MAKEINTATOM(m_atom); }
+
+    ATOM m_atom = 0;
+    std::vector<HWND> m_boxes; // every box given the property, and perhaps some gone since
+};
+
+RememberedLengths g_prevTextLens;
 
 WPARAM CaretIndex(uint64_t caret) { return static_cast<WPARAM>(std::min<uint64_t>(caret, INT_MAX)); }
 
@@ -39,7 +82,7 @@ int CKorvanet::ebMask(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     in.text = box.ReadText(g_szEditText, sizeof g_szEditText);
     Send(box.hwnd(), EM_SETSEL, static_cast<WPARAM>(-1), 0);
 
-    in.prevTextLen = g_nPrevTextLen;
+    in.prevTextLen = g_prevTextLens.Of(box.hwnd());
     in.mask = maskText;
     in.numeric = numeric;
     const mask::MaskOutcome out = mask::FormatMask(in);
@@ -50,7 +93,7 @@ int CKorvanet::ebMask(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
         if (out.write == mask::Write::Numeric) Send(box.hwnd(), EM_SETSEL, static_cast<WPARAM>(-1), 0);
         Send(box.hwnd(), EM_SETSEL, CaretIndex(out.caret), static_cast<LPARAM>(CaretIndex(out.caret)));
     }
-    g_nPrevTextLen = out.prevTextLen;
+    g_prevTextLens.Set(box.hwnd(), out.prevTextLen);
     return ReturnString(out.result.c_str());
 }
 
