@@ -40,9 +40,9 @@ public:
         return static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(GetPropA(hBox, Name())));
     }
 
+    // Called when the box's length changes.
     void Set(HWND hBox, uint32_t nLength)
     {
-        if (nLength == Of(hBox)) return;
         if (nLength == 0) {
             RemovePropA(hBox, Name()); // 0 is what a box without the property reads as
             return;
@@ -93,7 +93,7 @@ int CKorvanet::ebMask(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
         if (out.write == mask::Write::Numeric) Send(box.hwnd(), EM_SETSEL, static_cast<WPARAM>(-1), 0);
         Send(box.hwnd(), EM_SETSEL, CaretIndex(out.caret), static_cast<LPARAM>(CaretIndex(out.caret)));
     }
-    g_prevTextLens.Set(box.hwnd(), out.prevTextLen);
+    if (out.prevTextLen != in.prevTextLen) g_prevTextLens.Set(box.hwnd(), out.prevTextLen);
     return ReturnString(out.result.c_str());
 }
 
