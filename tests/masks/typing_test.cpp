@@ -275,11 +275,6 @@ TEST_F(EbMaskOnRichEdit, DeletingAndTypingInTheMiddleWorkAsOnAPlainBox)
     type(rich, "##/##/####", {{'7', "17/", 2}});
 }
 
-TEST_F(EbMaskOnRichEdit, NumericMaskFillsFromTheRight)
-{
-    type(rich, "#,###.##", 1, {{'1', "1"}, {'2', "12"}, {'3', "1.23"}, {'4', "12.34"}, {kBackspace, "1.23"}});
-}
-
 TEST_F(EbMaskOnRichEdit, AParagraphBreakCountsAsOneCharacterAsTheCaretDoes)
 {
     // Read with its CR LF, the text would be one longer than the caret's index
