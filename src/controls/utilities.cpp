@@ -1,5 +1,7 @@
 // Window-wide commands: show or hide, class name, redraw, destroy, the edit box's
-// modify flag and text limit, a button style change and the taskbar.
+// modify flag and text limit (of plain and rich edit boxes), a button style change
+// and the taskbar.
+#include "edit_box.h"
 #include "host/args.h"
 #include "host/korvanet.h"
 
@@ -33,7 +35,7 @@ int CKorvanet::ebGetModify(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 int CKorvanet::ebSetLenLimit(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    return ReturnReply(Send(args.window(1), EM_LIMITTEXT, static_cast<WPARAM>(args.integer(2))));
+    return ReturnReply(EditBox(args.window(1)).LimitText(args.integer(2)));
 }
 
 int CKorvanet::ebSetModify(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)

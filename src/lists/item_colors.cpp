@@ -33,6 +33,27 @@ public:
         std::erase_if(m_rules, [&](const Rule& old) { return rule.Covers(old.nItem, old.nSubItem); });
         m_rules.push_back(rule);
     }
+    // The list view deleted the item at nItem: its colours go, and the items after it
+    // move up one position with theirs.
+    void ItemDeleted(int nItem)
+    {
+        std::erase_if(m_rules, [&](const Rule& rule) { return rule.nItem == nItem; });
+        for (Rule& rule : m_rules) {
+            if (rule.nItem > nItem) --rule.nItem;
+        }
+    }
+    // The list view inserted an item at nItem: the items from there on move down one.
+    void ItemInserted(int nItem)
+    {
+        for (Rule& rule : m_rules) {
+            if (rule.nItem >= nItem) ++rule.nItem;
+        }
+    }
+    // The list view deleted every item: only the colours for every item stay.
+    void AllItemsDeleted()
+    {
+        std::erase_if(m_rules, [](const Rule& rule) { return rule.nItem != -1; });
+    }
     // The colour of a cell, or the given default when no rule covers it.
     COLORREF ColorOf(int nItem, int nSubItem, COLORREF fallback) const
     {
@@ -49,6 +70,20 @@ private:
 struct ViewColors {
     RuleList text;
     RuleList background;
+
+    // Colours follow their items when the list view deletes or inserts items.
+    void Follow(const NMLISTVIEW& change)
+    {
+        for (RuleList* rules : {&text, &background}) {
+            switch (change.hdr.code) {
+            case LVN_DELETEITEM: rules->ItemDeleted(change.iItem); break;
+            case LVN_INSERTITEM: rules->ItemInserted(change.iItem); break;
+            case LVN_DELETEALLITEMS: rules->AllItemsDeleted(); break;
+            default: break;
+            }
+        }
+    }
+
     // The colours the control offered for the item being painted, given back to the
     // cells no rule covers (the control may hand a changed colour on to the next cell).
     COLORREF defaultText = CLR_DEFAULT;
@@ -141,9 +176,17 @@ LRESULT CALLBACK ParentProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, 
 {
     if (uMsg == WM_NOTIFY && lParam != 0) {
         auto* pHeader = reinterpret_cast<NMHDR*>(lParam);
-        if (pHeader->code == NM_CUSTOMDRAW) {
-            if (ViewColors* pColors = s_painter.Find(pHeader->hwndFrom)) {
-                return Paint(*pColors, *reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
+        if (ViewColors* pColors = s_painter.Find(pHeader->hwndFrom)) {
+            switch (pHeader->code) {
+            case NM_CUSTOMDRAW: return Paint(*pColors, *reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
+            case LVN_DELETEITEM:
+            case LVN_INSERTITEM:
+            case LVN_DELETEALLITEMS:
+                // Only watched: the parent's own answer (for LVN_DELETEALLITEMS, whether
+                // the list view sends LVN_DELETEITEM for each item) stays the parent's.
+                pColors->Follow(*reinterpret_cast<NMLISTVIEW*>(lParam));
+                break;
+            default: break;
             }
         }
     } else if (uMsg == WM_NCDESTROY) {

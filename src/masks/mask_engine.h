@@ -42,7 +42,7 @@ std::string FormatNumber(std::string_view text, std::string_view mask);
 struct MaskInput {
     std::string_view text;     // the box's text as read
     uint32_t caret = 0;        // character index of the caret
-    uint32_t prevTextLen = 0;  // the length the last formatting call left behind
+    uint32_t prevTextLen = 0;  // the length the last formatting call left in this box
     std::string_view mask;
     bool numeric = false;      // lay digits in from the right instead of following the pattern
     std::string_view whiteSpace = kWhiteSpace;
@@ -59,7 +59,7 @@ struct MaskOutcome {
     std::string result;        // what the command delivers
     Write write = Write::Nothing;
     uint64_t caret = 0;        // where the caret goes when the box is written (the box clamps it)
-    uint32_t prevTextLen = 0;  // the remembered length for the next call, for any box
+    uint32_t prevTextLen = 0;  // the remembered length for the next call on this box
 };
 
 // One formatting call: from what the box holds to what goes back into it.

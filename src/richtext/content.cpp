@@ -1,5 +1,6 @@
 // Content of a rich edit control: its text, its zoom, and RTF files streamed in and
 // out through the control's own streaming messages.
+#include "controls/edit_box.h"
 #include "host/args.h"
 #include "host/korvanet.h"
 #include "win/scoped.h"
@@ -26,15 +27,11 @@ DWORD CALLBACK WriteToFile(DWORD_PTR dwCookie, LPBYTE pBuffer, LONG cb, LONG* pc
     return 0;
 }
 
-// The largest text limit every rich edit accepts: the limit is signed on some
-// platforms, so 0xFFFFFFFF would be refused there and the old limit would stay.
-constexpr LPARAM kLargestTextLimit = 0x7FFFFFFF;
-
 // Streams the whole content between the control and a file, as RTF. A file that
 // cannot be opened leaves the control and the file system as they were.
 void StreamRtf(HWND hRich, const char* pszPath, bool bSave)
 {
-    Send(hRich, EM_EXLIMITTEXT, 0, kLargestTextLimit);
+    Send(hRich, EM_EXLIMITTEXT, 0, kLargestRichEditLimit);
     const win::ScopedFile file(CreateFileA(pszPath, bSave ? GENERIC_WRITE : GENERIC_READ, FILE_SHARE_READ, nullptr,
                                       bSave ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return;

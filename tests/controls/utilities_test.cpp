@@ -88,6 +88,43 @@ TEST_F(Utilities, SetLenLimitStopsTypingAtTheLimit)
     EXPECT_EQ("abc", zub::windowText(edit));
 }
 
+// A rich edit box made as a script makes one, emptied.
+HWND richBox(zub::Host& host, HWND dialog)
+{
+    HWND rich = misc::toWindow(host.call("rtCreate", dialog, 10, 80, 300, 30, 0).integer);
+    SetWindowTextA(rich, "");
+    return rich;
+}
+
+TEST_F(Utilities, LenLimitAndModifyFlagWorkOnARichEditBox)
+{
+    HWND rich = richBox(host, dialog.hwnd());
+    ASSERT_NE(nullptr, rich);
+    SetFocus(rich);
+    host.call("ebSetLenLimit", rich, 3);
+    EXPECT_EQ(3, SendMessageA(rich, EM_GETLIMITTEXT, 0, 0));
+    host.call("ebSetModify", rich, 0);
+    EXPECT_EQ(0, host.call("ebGetModify", rich).integer);
+    for (char ch : std::string("abcdef")) SendMessageA(rich, WM_CHAR, static_cast<BYTE>(ch), 1);
+    EXPECT_EQ("abc", zub::windowText(rich));
+    EXPECT_NE(0, host.call("ebGetModify", rich).integer);
+    EXPECT_EQ(0, host.call("ebSetModify", rich, 0).integer);
+    EXPECT_EQ(0, host.call("ebGetModify", rich).integer);
+}
+
+TEST_F(Utilities, ALenLimitOfZeroOrLessLiftsTheLimitOfPlainAndRichBoxesAlike)
+{
+    HWND plain = dialog.edit("");
+    HWND rich = richBox(host, dialog.hwnd());
+    for (int limit : {0, -1}) {
+        for (HWND box : {plain, rich}) {
+            host.call("ebSetLenLimit", box, 3);
+            host.call("ebSetLenLimit", box, limit);
+            EXPECT_GE(static_cast<DWORD>(SendMessageA(box, EM_GETLIMITTEXT, 0, 0)), 0x7FFFFFFEu) << limit;
+        }
+    }
+}
+
 TEST_F(Utilities, SetMultilineAddsFlatAndLeftTextToTheButtonStyle)
 {
     HWND button = dialog.button("A rather long caption", BS_PUSHBUTTON | WS_TABSTOP);

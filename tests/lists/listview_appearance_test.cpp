@@ -218,6 +218,77 @@ TEST_F(ListViewLook, ItemTextColorIsForgottenWhenTheViewIsDestroyed)
     EXPECT_EQ(std::make_pair(kOfferedText, kOfferedBack), cellColors(view, 0, 0));
 }
 
+// The text colours of the first column, item by item; 0 where the item has its own.
+std::string textColorsByItem(HWND view)
+{
+    std::string marks;
+    const int count = static_cast<int>(SendMessageA(view, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        const COLORREF text = cellColors(view, i, 0).first;
+        marks += text == kRed ? 'R' : text == kGreen ? 'G' : text == kOfferedText ? '.' : '?';
+    }
+    return marks;
+}
+
+TEST_F(ListViewLook, ItemTextColorsFollowTheirItemsWhenItemsAreDeletedOrInserted)
+{
+    HWND view = letterListView(dialog, 5, {});
+    host.call("lvSetItemTextColor", view, 2, 0, 0, "255|0|0");
+    host.call("lvSetItemTextColor", view, 3, 0, 0, "0|255|0");
+    host.call("lvSetItemTextColor", view, 0, 0, 1, "0|0|255"); // every item's background
+    ASSERT_EQ(".RG..", textColorsByItem(view));
+
+    host.call("lvDeleteItem", view, 1, 1);
+    EXPECT_EQ("bcde", listViewLetters(view));
+    EXPECT_EQ("RG..", textColorsByItem(view));
+    host.call("lvInsertItem", view, 1, "x");
+    EXPECT_EQ(".RG..", textColorsByItem(view));
+    // The deleted item's colour went with it: the item now at its place is plain.
+    host.call("lvDeleteItem", view, 2, 1);
+    host.call("lvInsertItem", view, 2, "y");
+    EXPECT_EQ("xycde", listViewLetters(view));
+    EXPECT_EQ("..G..", textColorsByItem(view));
+
+    selectListViewItem(view, 0);
+    selectListViewItem(view, 1);
+    host.call("lvDeleteItem", view, 1, -2); // the selected rows
+    EXPECT_EQ("G..", textColorsByItem(view));
+    EXPECT_EQ(kBlue, cellColors(view, 2, 0).second);
+}
+
+// Answers LVN_DELETEALLITEMS with TRUE, as a dialog that wants no LVN_DELETEITEM
+// for each item; counts the LVN_DELETEITEM notifications that come all the same.
+LRESULT CALLBACK deleteAllQuietly(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
+{
+    const LRESULT result = DefSubclassProc(hWnd, msg, wParam, lParam);
+    if (msg != WM_NOTIFY) return result;
+    const UINT code = reinterpret_cast<NMHDR*>(lParam)->code;
+    if (code == LVN_DELETEITEM) ++*reinterpret_cast<int*>(data);
+    return code == LVN_DELETEALLITEMS ? TRUE : result;
+}
+
+TEST_F(ListViewLook, DeletingEveryItemForgetsTheItemColoursOnly)
+{
+    for (const bool quiet : {false, true}) {
+        SCOPED_TRACE(quiet ? "the dialog asks for no per-item notifications" : "the default answer");
+        int perItem = 0;
+        // Installed first, so it answers beneath the extender's subclass as the dialog would.
+        if (quiet) SetWindowSubclass(dialog.hwnd(), deleteAllQuietly, 1, reinterpret_cast<DWORD_PTR>(&perItem));
+        HWND view = letterListView(dialog, 3, {});
+        host.call("lvSetItemTextColor", view, 2, 0, 0, "255|0|0");
+        host.call("lvSetItemTextColor", view, 0, 0, 1, "0|0|255");
+        host.call("lvDeleteItem", view, 1, -1);
+        if (quiet) {
+            EXPECT_EQ(0, perItem) << "the list view still does what the dialog asked";
+        }
+        for (const char* text : {"p", "q", "r"}) zub::addListViewRow(view, {text});
+        EXPECT_EQ("...", textColorsByItem(view));
+        EXPECT_EQ(kBlue, cellColors(view, 1, 0).second);
+        RemoveWindowSubclass(dialog.hwnd(), deleteAllQuietly, 1);
+        DestroyWindow(view);
+    }
+}
+
 // What the list view itself was answered while it painted, cell by cell.
 struct Answers {
     HWND view = nullptr;

@@ -30,11 +30,15 @@ class MaskTyping : public zub::HostTest {
 protected:
     HWND newBox(int y = 10) { return dialog.edit("", ES_AUTOHSCROLL, 10, y, 300, 24); }
 
-    // The user clicks into the box (it takes the focus) and presses the key.
+    // The user clicks into the box (it takes the focus) and presses the key. A rich
+    // edit takes backspace at key down, a plain edit from the character, so it comes
+    // as the keyboard sends it.
     static void press(HWND box, char key)
     {
         SetFocus(box);
+        if (key == kBackspace) SendMessageA(box, WM_KEYDOWN, VK_BACK, 1);
         SendMessageA(box, WM_CHAR, static_cast<unsigned char>(key), 1);
+        if (key == kBackspace) SendMessageA(box, WM_KEYUP, VK_BACK, static_cast<LPARAM>(0xC0000001u));
     }
     static void select(HWND box, int start, int end)
     {

@@ -178,16 +178,33 @@ TEST_F(EbMask, OverwritingTheWholeTextKeepsTheFirstKeyUnformatted)
     type(box, "(###)", {{'7', "7"}, {'8', "(8"}, {'9', "(89"}});
 }
 
-TEST_F(EbMask, TwoBoxesShareTheRememberedLength)
+TEST_F(EbMask, TwoPhoneBoxesInOneFormAreEachFormattedAsIfAlone)
+{
+    const std::string phone = "(###) ###-####";
+    HWND work = newBox(40);
+    for (char key : std::string("5551234567")) {
+        press(box, key);
+        format(box, phone);
+    }
+    for (char key : std::string("5559876543")) {
+        press(work, key);
+        format(work, phone);
+    }
+    EXPECT_EQ("(555) 987-6543", zub::windowText(work));
+    EXPECT_EQ("(555) 123-4567", zub::windowText(box));
+    EXPECT_EQ("5559876543", host.call("ebMaskClean", work, phone, 2).text);
+}
+
+TEST_F(EbMask, KeysAlternatingBetweenTwoBoxesFormatEachAsIfAlone)
 {
     HWND second = newBox(40);
-    type(box, "(###)", {{'5', "(5"}, {'5', "(55"}, {'5', "(555)"}});
-    // The second box is compared with the first box's length: its first key is
-    // taken as a deletion and left unformatted.
-    type(second, "(###)", {{'5', "5"}, {'6', "(6"}});
-    // Back in the first box, the length left by the second makes backspace look
-    // like typing: the ")" comes back.
-    type(box, "(###)", {{kBackspace, "(555)"}});
+    type(box, "(###)", {{'5', "(5"}});
+    type(second, "(###)", {{'9', "(9"}});
+    type(box, "(###)", {{'5', "(55"}});
+    type(second, "(###)", {{kBackspace, "("}}); // a deletion at the end of its own text
+    type(box, "(###)", {{'5', "(555)"}});
+    type(second, "(###)", {{'8', "(8"}});
+    type(box, "(###)", {{kBackspace, "(555"}});
 }
 
 TEST_F(EbMask, ABoxFormattedAloneIsNotAffectedByCleaning)
@@ -200,11 +217,11 @@ TEST_F(EbMask, ABoxFormattedAloneIsNotAffectedByCleaning)
 TEST_F(EbMask, AnEmptyMaskClearsTheBoxAndForgetsTheRememberedLength)
 {
     type(box, "(###)", {{'5', "(5"}, {'5', "(55"}, {'5', "(555)"}});
-    HWND other = newBox(40);
-    setText(other, "abcdef"); // longer than remembered, so it is formatted, to nothing
-    expectBox(other, format(other, ""), "");
-    // With nothing remembered, backspace at the end of "(555)" is formatted back.
-    type(box, "(###)", {{kBackspace, "(555)"}});
+    setText(box, "abcdef"); // longer than remembered, so it is formatted, to nothing
+    expectBox(box, format(box, ""), "");
+    // With nothing remembered, a shorter text with the caret at its end is formatted.
+    setText(box, "(555");
+    expectBox(box, format(box, "(###)"), "(555)");
 }
 
 TEST_F(EbMask, ATextLongerThanTheBufferIsFormattedFromItsFirst499Characters)
@@ -225,29 +242,93 @@ TEST_F(EbMask, SomethingThatIsNoWindowGivesTheEmptyText)
     EXPECT_EQ("", host.call("ebMaskClean", HWND{}, "###", 0).text);
 }
 
+// The same commands on a rich edit box, made as a script makes one.
+class EbMaskOnRichEdit : public masks_test::MaskTyping {
+protected:
+    HWND rich = richBox();
+
+    HWND richBox()
+    {
+        HWND made = reinterpret_cast<HWND>(static_cast<INT_PTR>(
+            host.call("rtCreate", dialog.hwnd(), 10, 80, 300, 30, 0).integer));
+        SetWindowTextA(made, ""); // rtCreate's greeting goes, as a form would clear it
+        return made;
+    }
+};
+
+TEST_F(EbMaskOnRichEdit, PhoneMaskFormatsKeyByKeyAndCleansToTheDigits)
+{
+    ASSERT_NE(nullptr, rich);
+    type(rich, "(###) ###-####",
+         {{'5', "(5"}, {'5', "(55"}, {'5', "(555)"}, {'1', "(555) 1"}, {'2', "(555) 12"}, {'3', "(555) 123-"},
+          {'4', "(555) 123-4"}, {'5', "(555) 123-45"}, {'6', "(555) 123-456"}, {'7', "(555) 123-4567"},
+          {'8', "(555) 123-4567"}}); // the mask's length is the box's limit
+    EXPECT_EQ("5551234567", host.call("ebMaskClean", rich, "(###) ###-####", 2).text);
+}
+
+TEST_F(EbMaskOnRichEdit, DeletingAndTypingInTheMiddleWorkAsOnAPlainBox)
+{
+    type(rich, "##/##/####",
+         {{'1', "1"}, {'2', "12/"}, {'3', "12/3"}, {'1', "12/31/"}, {kBackspace, "12/31"}, {kBackspace, "12/3"},
+          {'9', "12/39/"}});
+    select(rich, 1, 1);
+    type(rich, "##/##/####", {{'7', "17/", 2}});
+}
+
+TEST_F(EbMaskOnRichEdit, AParagraphBreakCountsAsOneCharacterAsTheCaretDoes)
+{
+    // Read with its CR LF, the text would be one longer than the caret's index
+    // counts, and the cut at the caret would lose the last character.
+    setText(rich, "ab\r\ncd");
+    const zub::Result r = format(rich, "&&&&&&");
+    EXPECT_EQ("ab\rcd", r.text);
+    EXPECT_EQ("ab\r\ncd", zub::windowText(rich));
+    EXPECT_EQ("ab\rcd", host.call("ebMaskClean", rich, "&&&&&&", 0).text);
+}
+
 } // namespace
 
-TEST(EbMaskLibrary, AFreshLoadStartsWithNothingRemembered)
+BOOL CALLBACK countProperty(HWND, LPSTR, HANDLE, ULONG_PTR counter)
+{
+    ++*reinterpret_cast<int*>(counter);
+    return TRUE;
+}
+
+int propertyCount(HWND window)
+{
+    int count = 0;
+    EnumPropsExA(window, countProperty, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+TEST(EbMaskLibrary, AFreshLoadRemembersNothingAndTheUnloadedLibraryLeavesNothingBehind)
 {
     zub::Dialog dialog;
-    HWND first = dialog.edit("", ES_AUTOHSCROLL, 10, 10);
-    HWND second = dialog.edit("", ES_AUTOHSCROLL, 10, 40);
-    const auto typeFive = [](zub::Host& host, HWND box) {
+    HWND box = dialog.edit("", ES_AUTOHSCROLL, 10, 10);
+    const int propertiesBefore = propertyCount(box);
+    const auto press = [box](char key) {
         SetFocus(box);
-        SendMessageA(box, WM_CHAR, '5', 1);
-        return host.call("ebMask", box, "(###)").text;
+        SendMessageA(box, WM_CHAR, static_cast<unsigned char>(key), 1);
     };
     {
         zub::Host host;
         host.window = dialog.hwnd();
-        EXPECT_EQ("(5", typeFive(host, first));
-        EXPECT_EQ("(55", typeFive(host, first));
-        // Still loaded: the second box meets the first box's length.
-        EXPECT_EQ("5", typeFive(host, second));
-        EXPECT_EQ("(555)", typeFive(host, first)); // 5 remembered when the library goes
+        for (char key : std::string("555")) {
+            press(key);
+            host.call("ebMask", box, "(###)");
+        }
+        ASSERT_EQ("(555)", zub::windowText(box)); // 5 remembered when the library goes
     }
-    SetWindowTextA(second, "");
+    EXPECT_EQ(propertiesBefore, propertyCount(box));
+    EXPECT_EQ(0, GlobalFindAtomA("korvanet mask length"));
+
     zub::Host reloaded;
     reloaded.window = dialog.hwnd();
-    EXPECT_EQ("(5", typeFive(reloaded, second));
+    HWND other = dialog.edit("", ES_AUTOHSCROLL, 10, 40);
+    SetFocus(other);
+    SendMessageA(other, WM_CHAR, '5', 1);
+    EXPECT_EQ("(5", reloaded.call("ebMask", other, "(###)").text); // a box of the new load's own first
+    press('\b');
+    // Had 5 been remembered, this would be a deletion at the end, left as it is.
+    EXPECT_EQ("(555)", reloaded.call("ebMask", box, "(###)").text);
 }
