@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <optional>
 #include <regex>
@@ -99,7 +100,7 @@ std::vector<Entry> readPage(const std::string& page, const std::string& text)
         }
         if (!trim(line).empty()) outputMayFollow = false;
         if (std::regex_match(line, match, heading)) {
-            const std::string anchor = anchorOf(match[2], anchors);
+            const std::string anchor = anchorOf(trim(match[2]), anchors);
             if (match[1].length() == 2) entries.push_back({page, trim(match[2]), anchor, {}, {}, {}, {}});
             inArguments = false;
         } else if (line == "| Argument | Type | Meaning |") {
@@ -137,7 +138,8 @@ const Reference& reference()
         std::sort(pages.begin(), pages.end());
         Reference reference;
         for (const std::string& page : pages) {
-            const std::string text = zub::readFile(ZUB_DOCS_DIR "\\" + page).value_or("");
+            std::string text = zub::readFile(ZUB_DOCS_DIR "\\" + page).value_or("");
+            std::erase(text, '\r'); // a checkout may end lines in CR LF
             if (page == "README.md") {
                 reference.index = text;
                 continue;
@@ -192,17 +194,19 @@ void checkCommand(const Entry& entry, const zub::EntryInfo& info)
     const bool sameShape = names.size() == types.size() &&
                            std::equal(names.begin(), names.end(), types.begin(),
                                       [](const auto& name, const auto& type) { return optional(name) == optional(type); });
-    EXPECT_TRUE(sameShape) << entry << ": the syntax line has " << listed(names) << ", the DLL declares " << listed(types);
+    if (!sameShape) ADD_FAILURE() << entry << ": the syntax line has " << listed(names) << ", the DLL declares " << listed(types);
 
     std::vector<std::string> rowNames, rowTypes;
     for (const auto& [name, type] : entry.arguments) {
         rowNames.push_back(name);
         rowTypes.push_back(optional(name) ? "[" + type + "]" : type);
     }
-    EXPECT_EQ(types, rowTypes) << entry << ": the argument table has " << listed(rowTypes) << ", the DLL declares "
-                               << listed(types);
-    EXPECT_EQ(names, rowNames) << entry << ": the syntax line names " << listed(names) << ", the argument table "
-                               << listed(rowNames);
+    if (rowTypes != types) {
+        ADD_FAILURE() << entry << ": the argument table has " << listed(rowTypes) << ", the DLL declares " << listed(types);
+    }
+    if (rowNames != names) {
+        ADD_FAILURE() << entry << ": the syntax line names " << listed(names) << ", the argument table " << listed(rowNames);
+    }
 }
 
 TEST(Reference, EveryTableEntryHasExactlyOneEntryOnThePages)
@@ -213,11 +217,11 @@ TEST(Reference, EveryTableEntryHasExactlyOneEntryOnThePages)
     for (const zub::EntryInfo& info : host.table()) {
         const std::vector<const Entry*>& entries = byName[info.name];
         std::string pages;
-        for (const Entry* entry : entries) pages += " " + entry->page;
-        EXPECT_EQ(1u, entries.size()) << info.name << " has " << entries.size() << " entries on the pages:" << pages;
+        for (const Entry* entry : entries) pages += (pages.empty() ? ": " : ", ") + entry->page;
+        if (entries.size() != 1) ADD_FAILURE() << "the table's " << info.name << " has " << entries.size() << " entries" << pages;
     }
     for (const Entry& entry : reference().entries) {
-        EXPECT_NE(nullptr, tableEntry(host, entry)) << entry << ": names nothing in the table";
+        if (tableEntry(host, entry) == nullptr) ADD_FAILURE() << entry << ": names nothing in the table";
     }
 }
 
@@ -229,9 +233,9 @@ TEST(Reference, EntriesDeclareTheTablesArgumentsAndValues)
         if (info == nullptr) continue; // reported above
         if (info->kind == zub::kCommandEntry) {
             checkCommand(entry, *info);
-        } else {
-            EXPECT_EQ(std::to_string(info->value), entry.value.value_or("(none)"))
-                << entry << ": the **Value:** line differs from the table's value";
+        } else if (entry.value != std::to_string(info->value)) {
+            ADD_FAILURE() << entry << ": **Value:** " << entry.value.value_or("(no such line)") << ", the DLL gives "
+                          << info->value;
         }
     }
 }
@@ -253,8 +257,9 @@ TEST(Reference, IndexLinksEveryEntryToItsPageAndAnchor)
         else linked.insert(name);
     }
     for (const Entry& entry : reference().entries) {
-        EXPECT_TRUE(linked.count(entry.name)) << "README.md: no link [" << entry.name << "](" << entry.page << "#"
-                                              << entry.anchor << ")";
+        if (!linked.count(entry.name)) {
+            ADD_FAILURE() << "README.md: no link [" << entry.name << "](" << entry.page << "#" << entry.anchor << ")";
+        }
     }
 }
 
@@ -329,16 +334,18 @@ TEST(Reference, EveryExamplePrintsTheOutputWrittenUnderIt)
         const bool complete = std::all_of(entry.examples.begin(), entry.examples.end(),
                                           [](const Example& e) { return e.script && e.output; });
         if (info != nullptr && info->kind == zub::kCommandEntry) {
-            EXPECT_TRUE(entry.examples.size() == 1 && complete)
-                << entry << ": wants one ```zub example with its ```output block under it";
+            if (entry.examples.size() != 1 || !complete) {
+                ADD_FAILURE() << entry << ": wants one ```zub example with its ```output block under it";
+            }
         }
         for (const Example& example : entry.examples) {
             if (!example.script || !example.output) continue;
             const ScriptRun run = runScript(*example.script, folder);
             ++count;
-            EXPECT_TRUE(run.output == *example.output) << entry << ": the example (exit code " << run.exitCode
-                                                       << ") prints otherwise at "
-                                                       << firstDifference(*example.output, run.output);
+            if (run.output != *example.output) {
+                ADD_FAILURE() << entry << ": the example (exit code " << run.exitCode << ") prints otherwise at "
+                              << firstDifference(*example.output, run.output);
+            }
         }
     }
     for (const auto& [name, value] : saved) SetEnvironmentVariableA(name.c_str(), value.c_str());
