@@ -122,7 +122,7 @@ Result Host::callIndex(int index, const std::vector<Arg>& args)
     for (int i = 0; i < cellCount; ++i) {
         Cell& cell = cells[i];
         fillHostData(cell);
-        const bool declaredText = info != nullptr && ((info->argTypes >> (4 * i)) & 0xF) == 1;
+        const bool declaredText = info != nullptr && info->takesText(i);
         const Arg arg = i < static_cast<int>(args.size()) ? args[i] : Arg::omitted();
         switch (arg.kind) {
         case Arg::Kind::Integer:

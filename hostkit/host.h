@@ -72,6 +72,9 @@ struct EntryInfo {
     LONG value = 0;
     int nameLength = 0;
     std::string name; // lower case, as the host sees it
+
+    // Whether the entry declares the argument at the position (counted from 0) a text.
+    bool takesText(int position) const { return ((argTypes >> (4 * position)) & 0xF) == 1; }
 };
 
 class Host {
