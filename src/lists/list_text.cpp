@@ -45,7 +45,6 @@ void ListText::Add(const char* pszElement)
 void ListText::AddNumber(int32_t nValue)
 {
     static_assert(INT_TEXT_MAX <= kElementRoom);
-    char* pszPlace = NextElement();
-    IntToText(nValue, pszPlace, 10);
-    CommitElement(std::strlen(pszPlace));
+    if (m_nLength == kMaxLength) return; // nothing more fits: no need to write it
+    CommitElement(static_cast<std::size_t>(IntToText(nValue, NextElement(), 10)));
 }
