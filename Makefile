@@ -8,7 +8,7 @@ FUZZ_SHORT_SECONDS ?= 20
 MASK_FUZZER := $(NATIVE)/tests/masks/mask_fuzzer
 MASK_FUZZ_DIR := $(BUILD)/fuzz/masks
 
-.PHONY: all bootstrap build cross native prefix test test-windows test-native demo fuzz fuzz-short shots clean
+.PHONY: all bootstrap build cross native prefix test test-windows test-native demo fuzz fuzz-short shots bench dist clean
 
 all: build
 
@@ -53,6 +53,12 @@ fuzz: native
 
 demo: build prefix
 	@tools/wine-run $(PREFIX) tools/demo $(BUILD)
+
+# The extender against direct message loops, build/bench.md. The process and its Wine
+# server share one CPU where taskset exists, so the two sides meet the same machine.
+bench: build prefix
+	@pin=$$(command -v taskset >/dev/null && echo "taskset -c 0"); \
+		$$pin tools/wine-run $(PREFIX) wine $(BUILD)/bench.exe --out $(BUILD)/bench.md
 
 # The tour's picture, build/tour.png: its own Xvfb and a Wine prefix with the X11 driver.
 shots: build
