@@ -10,6 +10,7 @@
 #include "cases.h"
 #include "harness.h"
 
+#include "crash.h"
 #include "notes.h"
 
 #include <windows.h>
@@ -22,14 +23,6 @@
 #include <vector>
 
 namespace {
-
-LONG WINAPI reportCrash(EXCEPTION_POINTERS* info)
-{
-    std::fprintf(stderr, "bench: crashed: exception 0x%08lX at %p\n", info->ExceptionRecord->ExceptionCode,
-                 info->ExceptionRecord->ExceptionAddress);
-    std::fflush(stderr);
-    ExitProcess(3);
-}
 
 std::string besideThisProgram(const char* file)
 {
@@ -109,8 +102,7 @@ void destroyChildren(HWND dialog)
 
 int main(int argc, char** argv)
 {
-    SetUnhandledExceptionFilter(reportCrash);
-    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+    zub::exitOnCrash();
     Options options;
     if (!readOptions(argc, argv, options)) {
         std::fputs("usage: bench [--smoke] [--repetitions N] [--sizes A,B,...] [--only TEXT] [--out FILE.md] [DLL]\n", stderr);
