@@ -211,8 +211,8 @@ std::string table(const std::vector<Timing>& timings)
         const double extender = (large->extenderMs / large->n) / (small->extenderMs / small->n);
         const double direct = (large->directMs / large->n) / (small->directMs / small->n);
         growth += "| " + name + " | " + std::to_string(small->n) + " to " + std::to_string(large->n) + " | " +
-                  format("%.2f", small->extenderMs * 1000 / small->n) + " to " +
-                  format("%.2f", large->extenderMs * 1000 / large->n) + " | " + format("%.3f", extender) + " | " +
+                  format("%.3f", small->extenderMs * 1000 / small->n) + " to " +
+                  format("%.3f", large->extenderMs * 1000 / large->n) + " | " + format("%.3f", extender) + " | " +
                   format("%.3f", direct) + " | " + format("%.3f", extender / direct) + " |\n";
     }
     if (!growth.empty()) {

@@ -139,8 +139,8 @@ int main(int argc, char** argv)
                 std::fprintf(stderr, "bench: cannot write %s\n", options.out.c_str());
                 return 2;
             }
-            const std::string text = "Minimum of " + std::to_string(options.repetitions) +
-                                     " interleaved repetitions on " + machine() + ".\n\n" + table;
+            const std::string text = "Fastest of " + std::to_string(options.repetitions) +
+                                     " interleaved repetitions, lap by lap, on " + machine() + ".\n\n" + table;
             std::fputs(text.c_str(), file);
             std::fclose(file);
         }
