@@ -7,8 +7,10 @@ FUZZ_SECONDS ?= 300
 FUZZ_SHORT_SECONDS ?= 20
 MASK_FUZZER := $(NATIVE)/tests/masks/mask_fuzzer
 MASK_FUZZ_DIR := $(BUILD)/fuzz/masks
+VERSION  := $(shell sed -n 's/^FILEVERSION \([0-9]*\),.*/\1/p' resources/korvanet.rc)
+DIST_ZIP := $(abspath $(BUILD))/dist/korvanet-$(VERSION).zip
 
-.PHONY: all bootstrap build cross native prefix test test-windows test-native demo fuzz fuzz-short shots clean
+.PHONY: all bootstrap build cross native prefix test test-windows test-native demo fuzz fuzz-short shots bench dist clean
 
 all: build
 
@@ -28,7 +30,7 @@ build: cross native
 prefix: bootstrap
 	@tools/wine-prefix $(PREFIX)
 
-test: build prefix
+test: build prefix dist
 	@tools/wine-run $(PREFIX) ctest --test-dir $(BUILD) --output-on-failure
 	@$(MAKE) --no-print-directory fuzz-short
 	@ctest --test-dir $(NATIVE) --output-on-failure
@@ -53,6 +55,20 @@ fuzz: native
 
 demo: build prefix
 	@tools/wine-run $(PREFIX) tools/demo $(BUILD)
+
+# The extender against direct message loops, build/bench.md. The process and its Wine
+# server share one CPU where taskset exists, so the two sides meet the same machine.
+bench: build prefix
+	@pin=$$(command -v taskset >/dev/null && echo "taskset -c 0"); \
+		$$pin tools/wine-run $(PREFIX) wine $(BUILD)/bench.exe --out $(BUILD)/bench.md
+
+# The release archive: the DLL and the console (stripped), the README, the reference
+# and the samples.
+dist: cross
+	@rm -f $(DIST_ZIP) && mkdir -p $(dir $(DIST_ZIP))
+	@cd $(BUILD) && zip -q -X $(DIST_ZIP) korvanet.dll zubhost.exe
+	@zip -q -X -r $(DIST_ZIP) README.md samples $(wildcard docs)
+	@echo "dist: $(DIST_ZIP)"
 
 # The tour's picture, build/tour.png: its own Xvfb and a Wine prefix with the X11 driver.
 shots: build

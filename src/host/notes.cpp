@@ -1,13 +1,17 @@
 #include "notes.h"
 
-#include <fstream>
+#include "win/scoped.h"
 
 bool FileAvailable(HWND hOwner, const char* pszPath)
 {
-    std::ifstream file(pszPath != nullptr ? pszPath : "", std::ios::in);
-    if (!file.is_open()) {
+    // Read access, sharing read and write: a file that another program holds open
+    // with read sharing still counts as available. Closed again at once, unread.
+    const win::ScopedFile file(CreateFileA(pszPath != nullptr ? pszPath : "", GENERIC_READ,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         ShowNote(hOwner, "The specified file does not appear to be available", "File Open Error");
         return false;
     }
-    return true; // closed again at once, unread
+    return true;
 }

@@ -2,12 +2,27 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <type_traits>
 
 namespace {
 
 const char g_szDigits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+
+// Writes the digits of the value at the end of the scratch area and gives where they
+// start. Decimal, by far the most common radix, comes as a constant the compiler
+// divides by without a division instruction.
+template <class Radix>
+int PutDigits(uint32_t value, Radix radix, char (&scratch)[INT_TEXT_MAX])
+{
+    int start = INT_TEXT_MAX;
+    do {
+        scratch[--start] = g_szDigits[value % radix];
+        value /= radix;
+    } while (value != 0);
+    return start;
+}
 
 } // namespace
 
@@ -55,13 +70,13 @@ uint32_t TextToColor(const char* pszText)
            (static_cast<uint32_t>(blue) & 0xFF) << 16;
 }
 
-void IntToText(int32_t nValue, char* pszDest, int nRadix)
+int IntToText(int32_t nValue, char* pszDest, int nRadix)
 {
     if (nRadix < 2 || nRadix > 36) nRadix = 10;
     if (nValue == INT32_MIN && nRadix == 10) {
         const char text[] = "-2147483648";
         for (int i = 0; i < static_cast<int>(sizeof text); ++i) pszDest[i] = text[i];
-        return;
+        return static_cast<int>(sizeof text) - 1;
     }
     char* out = pszDest;
     uint32_t value = static_cast<uint32_t>(nValue);
@@ -70,13 +85,11 @@ void IntToText(int32_t nValue, char* pszDest, int nRadix)
         value = 0u - value;
     }
     char scratch[INT_TEXT_MAX];
-    int start = INT_TEXT_MAX;
-    do {
-        scratch[--start] = g_szDigits[value % static_cast<uint32_t>(nRadix)];
-        value /= static_cast<uint32_t>(nRadix);
-    } while (value != 0);
+    int start = nRadix == 10 ? PutDigits(value, std::integral_constant<uint32_t, 10>(), scratch)
+                             : PutDigits(value, static_cast<uint32_t>(nRadix), scratch);
     while (start < INT_TEXT_MAX) *out++ = scratch[start++];
     *out = '\0';
+    return static_cast<int>(out - pszDest);
 }
 
 int ParseVersionNumber(const char* pszText, int nFallback)

@@ -29,8 +29,9 @@ uint32_t TextToColor(const char* pszText);
 // Longest text IntToText writes, terminator included (radix 2: sign and 32 digits).
 constexpr int INT_TEXT_MAX = 34;
 
-// Integer to text in the given radix (2 to 36) into a buffer of INT_TEXT_MAX characters.
-void IntToText(int32_t nValue, char* pszDest, int nRadix);
+// Integer to text in the given radix (2 to 36) into a buffer of INT_TEXT_MAX characters;
+// gives the text's length.
+int IntToText(int32_t nValue, char* pszDest, int nRadix);
 
 // The runtime's signed decimal conversion of a version text: the number, or
 // nFallback when the text is out of range or not a number at all.

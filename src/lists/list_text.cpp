@@ -5,11 +5,36 @@
 #include <algorithm>
 #include <cstring>
 
+namespace {
+
+// The text, and past its last character room for one more element written in place.
+char g_szListText[ListText::kCapacity + ListText::kElementRoom - 1];
+
+} // namespace
+
+ListText::ListText() { g_szListText[0] = '\0'; }
+
+const char* ListText::c_str() const { return g_szListText; }
+
+char* ListText::NextElement()
+{
+    if (!m_bEmpty && m_nLength < kMaxLength) g_szListText[m_nLength++] = '\t';
+    m_bEmpty = false;
+    return g_szListText + m_nLength;
+}
+
+void ListText::CommitElement(std::size_t nLength)
+{
+    m_nLength += std::min(nLength, kMaxLength - m_nLength);
+    g_szListText[m_nLength] = '\0';
+}
+
 void ListText::Add(const char* pszElement, std::size_t nLength)
 {
-    if (!m_bEmpty) Append("\t", 1);
-    m_bEmpty = false;
-    Append(pszElement, nLength);
+    char* pszPlace = NextElement();
+    nLength = std::min(nLength, kMaxLength - m_nLength);
+    std::memmove(pszPlace, pszElement, nLength);
+    CommitElement(nLength);
 }
 
 void ListText::Add(const char* pszElement)
@@ -19,13 +44,7 @@ void ListText::Add(const char* pszElement)
 
 void ListText::AddNumber(int32_t nValue)
 {
-    char szNumber[INT_TEXT_MAX];
-    IntToText(nValue, szNumber, 10);
-    Add(szNumber);
-}
-
-void ListText::Append(const char* pszText, std::size_t nLength)
-{
-    const std::size_t nRoom = kMaxLength - m_strText.length();
-    m_strText.append(pszText, std::min(nLength, nRoom));
+    static_assert(INT_TEXT_MAX <= kElementRoom);
+    if (m_nLength == kMaxLength) return; // nothing more fits: no need to write it
+    CommitElement(static_cast<std::size_t>(IntToText(nValue, NextElement(), 10)));
 }

@@ -6,12 +6,13 @@
 #include "scope.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace {
 
-// The most selected positions lbGetItemSel reports.
+// The most selected positions lbGetItemSel reports, and where the list box writes
+// them: one area for the library's life, as commands run one at a time.
 constexpr int kMaxSelItems = 32768;
+int g_nSelIndexes[kMaxSelItems];
 
 class ListBox final : public scope::ScopedList {
 public:
@@ -63,8 +64,7 @@ int CKorvanet::lbGetItemSel(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 
     // Never let the list box write more indexes than the array holds.
     const int nWanted = std::clamp(static_cast<int>(Send(hBox, LB_GETSELCOUNT)), 0, kMaxSelItems);
-    std::vector<int> indexes(static_cast<size_t>(std::max(nWanted, 1)));
-    const int nGot = static_cast<int>(Send(hBox, LB_GETSELITEMS, nWanted, indexes.data()));
+    const int nGot = static_cast<int>(Send(hBox, LB_GETSELITEMS, nWanted, g_nSelIndexes));
 
     if (nGot == LB_ERR) {
         // A single-selection list box: its current entry, 0 when there is none.
@@ -72,7 +72,7 @@ int CKorvanet::lbGetItemSel(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     } else if (nGot <= 0) {
         text.AddNumber(0);
     } else {
-        for (int i = 0; i < std::min(nGot, nWanted); ++i) text.AddNumber(indexes[i] + 1);
+        for (int i = 0; i < std::min(nGot, nWanted); ++i) text.AddNumber(g_nSelIndexes[i] + 1);
     }
     return ReturnString(text.c_str());
 }

@@ -15,6 +15,7 @@ namespace {
 
 // A cell is read through a buffer of this size, so it gives at most 1023 characters.
 constexpr int kCellBufferSize = 1024;
+static_assert(kCellBufferSize <= ListText::kElementRoom);
 
 class ListView final : public scope::ScopedList {
 public:
@@ -33,22 +34,25 @@ private:
     HWND m_hView;
 };
 
-// Reads one cell into a fresh buffer and adds it to the text as the next element.
+// Reads one cell straight into the list text, as its next element.
 void AddCellText(HWND hView, int nItem, int nSubItem, ListText& text)
 {
-    char szCell[kCellBufferSize] = {};
+    char* const pszPlace = text.NextElement();
+    pszPlace[0] = '\0'; // a cell the control does not fill reads as empty
     LVITEMA item = {};
     item.mask = LVIF_TEXT;
     item.iItem = nItem;
     item.iSubItem = nSubItem;
-    item.pszText = szCell;
+    item.pszText = pszPlace;
     item.cchTextMax = kCellBufferSize;
     Send(hView, LVM_GETITEMTEXTA, nItem, &item);
     // A cell longer than the buffer may fill it without a terminating zero.
-    szCell[kCellBufferSize - 1] = '\0';
+    pszPlace[kCellBufferSize - 1] = '\0';
     // The control may point pszText at a text of its own instead.
     const char* pszCell = item.pszText != nullptr ? item.pszText : "";
-    text.Add(pszCell, strnlen(pszCell, kCellBufferSize - 1));
+    const std::size_t nLength = strnlen(pszCell, kCellBufferSize - 1);
+    if (pszCell != pszPlace) std::memmove(pszPlace, pszCell, nLength);
+    text.CommitElement(nLength);
 }
 
 void SetCellText(HWND hView, int nItem, int nSubItem, const char* pszText)

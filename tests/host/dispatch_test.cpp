@@ -2,7 +2,11 @@
 // dispatch modes.
 #include "fixture.h"
 
+#include "text.h"
+
 #include <cstring>
+#include <set>
+#include <string>
 
 namespace {
 
@@ -25,6 +29,32 @@ TEST(Exports, TheLibraryExportsExactlyTheTwoDecoratedNames)
     EXPECT_STREQ("_ZUBExtenderQuery@12", reinterpret_cast<const char*>(base + names[1]));
     EXPECT_EQ(nullptr, GetProcAddress(host.module(), "ZUBExtender2"));
     EXPECT_EQ(nullptr, GetProcAddress(host.module(), "ZUBExtenderQuery@12"));
+}
+
+// The runtime is linked in and the debug information lives beside the file, so the
+// library imports system DLLs only and stays small.
+TEST(Exports, TheLibraryIsSmallAndImportsSystemDllsOnly)
+{
+    Host host;
+    char path[MAX_PATH + 1] = {};
+    ASSERT_NE(0u, GetModuleFileNameA(host.module(), path, MAX_PATH));
+    WIN32_FILE_ATTRIBUTE_DATA file = {};
+    ASSERT_TRUE(GetFileAttributesExA(path, GetFileExInfoStandard, &file));
+    EXPECT_EQ(0u, file.nFileSizeHigh);
+    EXPECT_LE(file.nFileSizeLow, 350u * 1024u);
+
+    const std::set<std::string> system = {"comctl32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll",
+                                          "ole32.dll",    "user32.dll", "version.dll"};
+    auto* base = reinterpret_cast<const BYTE*>(host.module());
+    auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(
+        base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    ASSERT_NE(0u, dir.VirtualAddress);
+    for (auto* imp = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress); imp->Name != 0;
+         ++imp) {
+        const std::string name = zub::lower(reinterpret_cast<const char*>(base + imp->Name));
+        EXPECT_TRUE(system.count(name)) << name;
+    }
 }
 
 TEST(Query, InterfaceLevelIsFiveOnlyWhenTheHostOffersFive)

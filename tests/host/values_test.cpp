@@ -2,6 +2,8 @@
 
 #include <climits>
 #include <gtest/gtest.h>
+
+#include <cstring>
 #include <string>
 
 namespace {
@@ -44,7 +46,8 @@ TEST(TextToColor, KeepsTheFirstThreeCharactersOfALongerComponent)
 std::string text(int32_t value, int radix = 10)
 {
     char buffer[INT_TEXT_MAX];
-    IntToText(value, buffer, radix);
+    const int length = IntToText(value, buffer, radix);
+    EXPECT_EQ(std::strlen(buffer), static_cast<size_t>(length));
     return buffer;
 }
 

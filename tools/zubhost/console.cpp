@@ -137,7 +137,8 @@ bool Console::run(std::string_view text, int lineNumber)
             column = e.column;
         }
     }
-    Dialog::pump();
+    // A message box runs a loop of its own, which lets the dialog catch up too.
+    if (GetTickCount() - m_lastPump >= 100) pump();
     flushNotes();
     if (failure.empty()) return true;
     ++m_failures;
@@ -146,8 +147,20 @@ bool Console::run(std::string_view text, int lineNumber)
     return false;
 }
 
+void Console::pump()
+{
+    Dialog::pump();
+    m_lastPump = GetTickCount();
+}
+
 void Console::runStatement(const Statement& s)
 {
+    // What acts as a user, or waits, meets the dialog as it now is.
+    using Kind = Statement::Kind;
+    if (s.kind == Kind::Type || s.kind == Kind::Key || s.kind == Kind::Select || s.kind == Kind::Hover ||
+        s.kind == Kind::Wait) {
+        pump();
+    }
     switch (s.kind) {
     case Statement::Kind::Empty: return;
     case Statement::Kind::Call: perform(prepare(s.call), ""); return;

@@ -24,6 +24,11 @@ public:
     // line number).
     bool run(std::string_view line, int lineNumber);
 
+    // Lets the dialog catch up now: pending messages, painting included. After a
+    // statement this happens only when its last turn is 100 ms past, as painting a
+    // visible list view costs tens of milliseconds.
+    void pump();
+
     int failures() const { return m_failures; }
     const script::Value* variable(const std::string& name) const;
 
@@ -68,6 +73,7 @@ private:
     std::map<std::string, script::Value> m_variables;
     int m_failures = 0;
     int m_nextChildId = 1000;
+    DWORD m_lastPump = 0;
 };
 
 // Formats a value as a result line shows it: an integer in decimal (a window as

@@ -232,6 +232,7 @@ void runInput(zub::console::Console& console, HWND dialog, bool strict)
                 break;
             }
             if (!console.run(*line, ++number) && strict) stopped = true;
+            console.pump(); // typed by hand: the dialog shows each line's work at once
             if (prompting) prompt();
         }
     }
@@ -276,7 +277,7 @@ int runScript(zub::Host& host, const Options& options)
     if (fromInput) runInput(console, dialog.hwnd(), options.strict);
     else runLines(console, lines, options.strict);
 
-    zub::Dialog::pump();
+    console.pump();
     int status = console.failures() > 0 ? kLinesFailed : 0;
     if (!options.shot.empty() && !savePicture(dialog.hwnd(), options.shot)) status = kCannotStart;
     if (options.interactive) waitForUser(dialog.hwnd());
