@@ -4,7 +4,7 @@ NATIVE   := $(BUILD)/native
 PREFIX   := $(abspath $(BUILD))/wineprefix
 JOBS     ?= 2
 FUZZ_SECONDS ?= 300
-FUZZ_SHORT_SECONDS ?= 4
+FUZZ_SHORT_SECONDS ?= 3
 
 .PHONY: all bootstrap build cross native prefix test test-windows test-native demo fuzz fuzz-short shots clean
 
