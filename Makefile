@@ -4,9 +4,7 @@ NATIVE   := $(BUILD)/native
 PREFIX   := $(abspath $(BUILD))/wineprefix
 JOBS     ?= 2
 FUZZ_SECONDS ?= 300
-FUZZ_SHORT_SECONDS ?= 20
-MASK_FUZZER := $(NATIVE)/tests/masks/mask_fuzzer
-MASK_FUZZ_DIR := $(BUILD)/fuzz/masks
+FUZZ_SHORT_SECONDS ?= 3
 VERSION  := $(shell sed -n 's/^FILEVERSION \([0-9]*\),.*/\1/p' resources/korvanet.rc)
 DIST_ZIP := $(abspath $(BUILD))/dist/korvanet-$(VERSION).zip
 
@@ -35,23 +33,14 @@ test: build prefix dist
 	@$(MAKE) --no-print-directory fuzz-short
 	@ctest --test-dir $(NATIVE) --output-on-failure
 
-# The mask engine under libFuzzer (AddressSanitizer, UndefinedBehaviorSanitizer):
-# briefly in every test run, at length with `make fuzz`. Corpus and findings stay in the build.
-define fuzz-masks
-	@test -x $(MASK_FUZZER) || { echo "fuzz: $(MASK_FUZZER) is missing (the native build needs clang)"; exit 1; }
-	@mkdir -p $(MASK_FUZZ_DIR)/corpus $(MASK_FUZZ_DIR)/artifacts
-	@echo "fuzz: mask engine, $(1) s"
-	@$(MASK_FUZZER) -max_total_time=$(1) -timeout=10 -dict=tests/masks/mask.dict \
-		-artifact_prefix=$(abspath $(MASK_FUZZ_DIR))/artifacts/ $(MASK_FUZZ_DIR)/corpus \
-		>$(MASK_FUZZ_DIR)/last-run.log 2>&1 || { tail -n 40 $(MASK_FUZZ_DIR)/last-run.log; exit 1; }
-	@grep -h '^Done' $(MASK_FUZZ_DIR)/last-run.log
-endef
-
+# Every text parser under libFuzzer (AddressSanitizer, UndefinedBehaviorSanitizer):
+# briefly in every test run, at length with `make fuzz` (FUZZ=name... picks some).
+# Corpora and findings stay in the build.
 fuzz-short: native
-	$(call fuzz-masks,$(FUZZ_SHORT_SECONDS))
+	@tools/fuzz $(NATIVE) $(BUILD)/fuzz $(FUZZ_SHORT_SECONDS) $(FUZZ)
 
 fuzz: native
-	$(call fuzz-masks,$(FUZZ_SECONDS))
+	@tools/fuzz $(NATIVE) $(BUILD)/fuzz $(FUZZ_SECONDS) $(FUZZ)
 
 demo: build prefix
 	@tools/wine-run $(PREFIX) tools/demo $(BUILD)

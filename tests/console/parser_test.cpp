@@ -152,7 +152,7 @@ TEST(ScriptParser, AssignmentOfValues)
 TEST(ScriptParser, BadLinesSayWhatAndWhere)
 {
     const struct {
-        const char* line;
+        std::string_view line;
         const char* message; // a part of the message
         int column;
     } cases[] = {
@@ -160,6 +160,7 @@ TEST(ScriptParser, BadLinesSayWhatAndWhere)
         {"f(\"a\\q\")", "unknown escape \\q", 5},
         {"f(\"\\x4\")", "two hex digits", 4},
         {"f(\"\\x00\")", "zero character", 4},
+        {std::string_view("f(\"a\0\")", 7), "zero character", 5},
         {"f(12abc)", "malformed number 12abc", 3},
         {"f(0x)", "malformed number", 3},
         {"f(4294967296)", "does not fit 32 bits", 3},

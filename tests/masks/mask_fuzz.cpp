@@ -3,20 +3,15 @@
 // safety it checks the rules a script relies on, whatever the input.
 #include "masks/mask_engine.h"
 
+#include "fuzz_support.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace {
 
-void Require(bool condition, const char* what)
-{
-    if (condition) return;
-    std::fprintf(stderr, "mask engine rule broken: %s\n", what);
-    std::abort();
-}
+using fuzz::Require;
 
 bool OnlyNumberCharacters(const std::string& text)
 {

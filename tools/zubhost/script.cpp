@@ -10,15 +10,6 @@ namespace zub::script {
 
 namespace {
 
-struct Token {
-    enum class Kind { End, Integer, Text, Variable, Constant, Word, LParen, RParen, Comma, Equals };
-    Kind kind = Kind::End;
-    int32_t integer = 0;
-    std::string text;   // Text: the value; Variable/Constant/Word: the name
-    std::string source;
-    int column = 0;
-};
-
 struct Failure {
     ParseError error;
 };
@@ -92,6 +83,8 @@ std::string textLiteral(std::string_view line, size_t& pos)
         if (i >= line.size()) fail(column, "unterminated text");
         const char t = line[i];
         if (t == '"') break;
+        // The host hands texts over zero-terminated: a zero byte would cut the text short.
+        if (t == '\0') fail(static_cast<int>(i) + 1, "a text cannot hold a zero character");
         if (t != '\\') {
             text += t;
             ++i;
@@ -469,6 +462,17 @@ std::string typeText(int code)
 }
 
 } // namespace
+
+Tokenized tokenizeLine(std::string_view line)
+{
+    Tokenized tokenized;
+    try {
+        tokenized.tokens = tokenize(line);
+    } catch (const Failure& f) {
+        tokenized.error = f.error;
+    }
+    return tokenized;
+}
 
 Parsed parseLine(std::string_view line)
 {

@@ -66,6 +66,24 @@ struct Parsed {
 
 Parsed parseLine(std::string_view line);
 
+// A token of a line: what parseLine reads statements from.
+struct Token {
+    enum class Kind { End, Integer, Text, Variable, Constant, Word, LParen, RParen, Comma, Equals };
+    Kind kind = Kind::End;
+    int32_t integer = 0;
+    std::string text;   // Text: the value; Variable/Constant/Word: the name
+    std::string source;
+    int column = 0;
+};
+
+// The tokens of a line in order, an End token last (a comment is no token); or the
+// error that stops the reading.
+struct Tokenized {
+    std::vector<Token> tokens;
+    std::optional<ParseError> error;
+};
+Tokenized tokenizeLine(std::string_view line);
+
 // The named keys that "key" presses.
 const std::vector<std::string>& keyNames();
 
