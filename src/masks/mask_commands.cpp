@@ -19,47 +19,44 @@ char g_szEditText[500];
 POINT g_ptCaret;
 
 // The text length that the last formatting call left in each box (0 for a box never
-// formatted). It is kept on the box itself, as a window property named by an atom of
-// the library's own: it goes when the box goes, and a new window that comes to carry
-// the same handle starts without one. The library takes it off every box it still
-// marks, and gives up its atom, when it is unloaded, so a freshly loaded library
-// remembers nothing.
+// formatted), kept in the library by window handle: no call to the system on the way,
+// so typing costs what the box's own messages cost. Boxes that are no longer windows are
+// forgotten whenever a new box is added, so the table holds only boxes that still exist;
+// a freshly loaded library remembers nothing.
 class RememberedLengths {
 public:
-    ~RememberedLengths()
-    {
-        for (HWND hBox : m_boxes) {
-            if (IsWindow(hBox)) RemovePropA(hBox, Name());
-        }
-        if (m_atom != 0) GlobalDeleteAtom(m_atom);
-    }
-
     uint32_t Of(HWND hBox) const
     {
-        if (m_atom == 0) return 0;
-        return static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(GetPropA(hBox, Name())));
+        const auto found = Find(hBox);
+        return found != m_boxes.end() ? found->nLength : 0;
     }
 
-    // Called when the box's length changes.
     void Set(HWND hBox, uint32_t nLength)
     {
-        if (nLength == 0) {
-            RemovePropA(hBox, Name()); // 0 is what a box without the property reads as
+        if (const auto found = Find(hBox); found != m_boxes.end()) {
+            found->nLength = nLength;
             return;
         }
-        if (m_atom == 0) m_atom = GlobalAddAtomA("korvanet mask length");
-        if (m_atom == 0 || !SetPropA(hBox, Name(), reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(nLength)))) return;
-        if (std::find(m_boxes.begin(), m_boxes.end(), hBox) == m_boxes.end()) {
-            std::erase_if(m_boxes, [](HWND hOld) { return !IsWindow(hOld); }); // boxes gone since
-            m_boxes.push_back(hBox);
-        }
+        std::erase_if(m_boxes, [](const Box& old) { return !IsWindow(old.hBox); }); // boxes gone since
+        m_boxes.push_back({hBox, nLength});
     }
 
 private:
-    LPCSTR Name() const { return MAKEINTATOM(m_atom); }
+    struct Box {
+        HWND hBox;
+        uint32_t nLength;
+    };
 
-    ATOM m_atom = 0;
-    std::vector<HWND> m_boxes; // every box given the property, and perhaps some gone since
+    std::vector<Box>::const_iterator Find(HWND hBox) const
+    {
+        return std::find_if(m_boxes.begin(), m_boxes.end(), [hBox](const Box& box) { return box.hBox == hBox; });
+    }
+    std::vector<Box>::iterator Find(HWND hBox)
+    {
+        return std::find_if(m_boxes.begin(), m_boxes.end(), [hBox](const Box& box) { return box.hBox == hBox; });
+    }
+
+    std::vector<Box> m_boxes;
 };
 
 RememberedLengths g_prevTextLens;
