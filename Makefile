@@ -12,25 +12,28 @@ MASK_FUZZ_DIR := $(BUILD)/fuzz/masks
 
 all: build
 
+# Each stage prints one line; what the tools say goes to $(BUILD)/build.log (tools/build).
+STAGES = @tools/build $(BUILD) $(JOBS)
+
 bootstrap:
-	@tools/bootstrap
+	$(STAGES) bootstrap
 
-cross: bootstrap
-	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
-	@cmake --build $(BUILD) -j$(JOBS)
+cross:
+	$(STAGES) bootstrap cross
 
-native: bootstrap
-	@test -f $(NATIVE)/CMakeCache.txt || CC=clang CXX=clang++ cmake -S . -B $(NATIVE) >/dev/null
-	@cmake --build $(NATIVE) -j$(JOBS)
+native:
+	$(STAGES) bootstrap native
 
-build: cross native
+build:
+	$(STAGES) bootstrap cross native
 
-prefix: bootstrap
-	@tools/wine-prefix $(PREFIX)
+prefix:
+	$(STAGES) bootstrap prefix
 
-test: build prefix
+test:
+	$(STAGES) bootstrap cross native prefix
 	@tools/wine-run $(PREFIX) ctest --test-dir $(BUILD) --output-on-failure
-	@$(MAKE) --no-print-directory fuzz-short
+	$(call fuzz-masks,$(FUZZ_SHORT_SECONDS))
 	@ctest --test-dir $(NATIVE) --output-on-failure
 
 # The mask engine under libFuzzer (AddressSanitizer, UndefinedBehaviorSanitizer):
@@ -51,11 +54,13 @@ fuzz-short: native
 fuzz: native
 	$(call fuzz-masks,$(FUZZ_SECONDS))
 
-demo: build prefix
+# The demo needs only the Windows binaries and the prefix.
+demo:
+	$(STAGES) bootstrap cross prefix
 	@tools/wine-run $(PREFIX) tools/demo $(BUILD)
 
 # The tour's picture, build/tour.png: its own Xvfb and a Wine prefix with the X11 driver.
-shots: build
+shots: cross
 	@tools/shots $(BUILD)
 
 clean:
