@@ -59,9 +59,15 @@ demo:
 	$(STAGES) bootstrap cross prefix
 	@tools/wine-run $(PREFIX) tools/demo $(BUILD)
 
-# The tour's picture, build/tour.png: its own Xvfb and a Wine prefix with the X11 driver.
-shots: cross
-	@tools/shots $(BUILD)
+# A script's picture (the tour's by default), under its own Xvfb in a Wine prefix with the
+# X11 driver: make shots [SCRIPT=path/to/script.zub] [SHOT=picture.png]; the picture goes
+# to $(BUILD)/<script's name>.png unless SHOT names it.
+SCRIPT ?= samples/tour.zub
+SHOT   ?= $(BUILD)/$(basename $(notdir $(SCRIPT))).png
+
+shots:
+	$(STAGES) bootstrap cross
+	@tools/shots $(BUILD) $(SCRIPT) $(SHOT)
 
 clean:
 	rm -rf $(BUILD)
