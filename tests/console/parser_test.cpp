@@ -138,6 +138,10 @@ TEST(ScriptParser, KeywordStatements)
     EXPECT_EQ(3u, parsed("print \"n =\" $n @LEFT").operands.size());
     EXPECT_EQ(Statement::Kind::Wait, parsed("wait 100").kind);
     EXPECT_EQ(Statement::Kind::Dialog, parsed("dialog 700 500 \"Tour\"").kind);
+    EXPECT_EQ(Statement::Kind::Quit, parsed("exit").kind);
+    EXPECT_EQ("lvDeleteItem", parsed("help lvDeleteItem").word);
+    EXPECT_EQ("@LEFT", parsed("HELP @LEFT").word);
+    EXPECT_TRUE(parsed("help").word.empty());
 }
 
 TEST(ScriptParser, AssignmentOfValues)
@@ -189,6 +193,9 @@ TEST(ScriptParser, BadLinesSayWhatAndWhere)
         {"select $e 0", "needs 3 operands", 12},
         {"wait", "needs 1 operand, got 0", 5},
         {"dialog 1 2 3 4", "too many operands", 14},
+        {"help \"ebMask\"", "help takes a command or constant name", 6},
+        {"help ebMask ebMaskClean", "help takes one name", 13},
+        {"quit 1", "too many operands for quit", 6},
     };
     for (const auto& c : cases) {
         const Parsed p = parseLine(c.line);

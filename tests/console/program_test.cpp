@@ -132,6 +132,24 @@ TEST(Program, StrictStopsAtTheFirstBadLine)
     EXPECT_EQ("tSum(1, 1) -> 2\nline 2, column 1: tSum takes 2 or 3 arguments (int, int [, int]), got 1\n", run.out);
 }
 
+TEST(Program, HelpAndQuitAtThePrompt)
+{
+    const Outcome run = zubhost("- " + kExtender, "help\ntSum(1, 1)\nquit\ntSum(2, 2)\n");
+    EXPECT_EQ(0u, run.exitCode) << run.err;
+    EXPECT_NE(std::string::npos, run.out.find("\n  quit  ")) << run.out;
+    EXPECT_NE(std::string::npos, run.out.find("tSum(1, 1) -> 2\n")) << run.out;
+    EXPECT_EQ(std::string::npos, run.out.find("tSum(2, 2)")) << "nothing runs after quit: " << run.out;
+}
+
+TEST(Program, InteractiveWithoutADisplaySaysSoAndExitsTwo)
+{
+    // The tests' prefix has the null graphics driver: no user could see the dialog.
+    const Outcome run = zubhost("--interactive - " + kExtender, "tSum(1, 1)\n");
+    EXPECT_EQ(2u, run.exitCode);
+    EXPECT_NE(std::string::npos, run.err.find("cannot wait for a user")) << run.err;
+    EXPECT_EQ("", run.out);
+}
+
 TEST(Program, CrashingCommandIsReportedWithItsLineAndExitCodeThree)
 {
     const Outcome run = zubhost("- " + kExtender, "tSum(1, 1)\n\ntCrash()\ntSum(2, 2)\n");

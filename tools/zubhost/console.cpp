@@ -177,6 +177,8 @@ void Console::runStatement(const Statement& s)
         return;
     }
     case Statement::Kind::Dialog: dialogSize(s); return;
+    case Statement::Kind::Help: help(s); return;
+    case Statement::Kind::Quit: m_finished = true; return;
     }
 }
 
@@ -460,6 +462,17 @@ void Console::dialogSize(const Statement& s)
                        static_cast<DWORD>(GetWindowLongA(dialog, GWL_EXSTYLE)));
     SetWindowPos(dialog, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER);
     if (s.operands.size() > 2) SetWindowTextA(dialog, text(s.operands[2]).c_str());
+}
+
+void Console::help(const Statement& s)
+{
+    if (!s.word.empty()) throw LineError{"no reference built in", 0};
+    m_out << "Statements, one a line (# starts a comment; names of commands, constants and keywords are\n"
+             "case-insensitive):\n"
+          << script::statementSummary()
+          << "Values: 12, 0x0C, -1, \"text\" (escapes \\\\ \\\" \\n \\r \\t \\xHH), $variable, @CONSTANT;\n"
+             "$dialog, $temp and $_ are the console's own.\n"
+          << std::flush;
 }
 
 void Console::assign(const std::string& name, const Value& value) { m_variables[name] = value; }

@@ -25,6 +25,8 @@ public:
     bool run(std::string_view line, int lineNumber);
 
     int failures() const { return m_failures; }
+    // True once a quit (or exit) statement has run: no more lines are wanted.
+    bool finished() const { return m_finished; }
     const script::Value* variable(const std::string& name) const;
 
     // The line now running, for a crash report.
@@ -54,6 +56,7 @@ private:
     void send(const script::Statement& s);
     void print(const script::Statement& s);
     void dialogSize(const script::Statement& s);
+    void help(const script::Statement& s);
 
     void assign(const std::string& name, const script::Value& value);
     void line(const std::string& text);
@@ -67,6 +70,7 @@ private:
     std::map<std::string, int32_t> m_constants;   // lower-case name -> value
     std::map<std::string, script::Value> m_variables;
     int m_failures = 0;
+    bool m_finished = false;
     int m_nextChildId = 1000;
 };
 
@@ -79,6 +83,10 @@ void printTable(Host& host, std::ostream& out);
 
 // Dispatches messages for the given time.
 void pumpFor(int milliseconds);
+
+// True when the screen can be read: a display shows the windows (not so under Wine's
+// null graphics driver, where reading the screen fails).
+bool screenAvailable();
 
 // Saves a picture of the window as it shows on the screen, as PNG; the reason when it
 // could not, or empty.

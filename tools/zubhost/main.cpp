@@ -2,9 +2,10 @@
 //
 //   zubhost --table [DLL]                  identity and table, as the host sees them
 //   zubhost [options] SCRIPT [DLL]         runs a script, printing every call
-//   zubhost [options] - [DLL]              statements from standard input
+//   zubhost [options] - [DLL]              statements from standard input (a prompt at a
+//                                          terminal; help, quit)
 //
-// Options: --interactive (message boxes and the dialog are left to the user),
+// Options: --interactive (message boxes and the dialog are left to the user; needs a display),
 // --strict (stop at the first line that cannot run), --shot FILE.png (a picture of
 // the dialog when the script ends).
 #include "console.h"
@@ -110,6 +111,10 @@ struct InputLines {
             if (first && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
             first = false;
             if (!line.empty() && line.back() == '\r') line.pop_back();
+            // Ctrl-Z then Enter ends the input at a Windows console (the console itself
+            // reports the end); where Ctrl-Z or Ctrl-D comes through as a character (Wine's
+            // console in a terminal passes Ctrl-D and drops Ctrl-Z), it ends it here.
+            if (!line.empty() && (line[0] == '\x1A' || line[0] == '\x04')) break;
             input->push(line);
         }
         input->push(std::nullopt);
@@ -200,7 +205,7 @@ std::optional<std::vector<std::string>> readScript(const std::string& path)
 
 void runLines(zub::console::Console& console, const std::vector<std::string>& lines, bool strict)
 {
-    for (size_t i = 0; i < lines.size(); ++i) {
+    for (size_t i = 0; i < lines.size() && !console.finished(); ++i) {
         if (!console.run(lines[i], static_cast<int>(i) + 1) && strict) return;
     }
 }
@@ -221,7 +226,13 @@ void runInput(zub::console::Console& console, HWND dialog, bool strict)
     int number = 0;
     bool ended = false;
     bool stopped = false;
-    if (prompting) prompt();
+    if (prompting) {
+        std::fputs("zubhost: one statement a line; help lists the commands and statements, help NAME shows one;\n"
+                   "quit, or the end of the input (Ctrl-Z then Enter; in a terminal under Wine, Ctrl-D then Enter),\n"
+                   "ends.\n",
+                   stderr);
+        prompt();
+    }
     while (!ended && !stopped && IsWindow(dialog)) {
         MsgWaitForMultipleObjects(1, &input.ready, FALSE, INFINITE, QS_ALLINPUT);
         zub::Dialog::pump();
@@ -232,7 +243,8 @@ void runInput(zub::console::Console& console, HWND dialog, bool strict)
                 break;
             }
             if (!console.run(*line, ++number) && strict) stopped = true;
-            if (prompting) prompt();
+            if (console.finished()) stopped = true;
+            if (prompting && !stopped) prompt();
         }
     }
 }
@@ -249,6 +261,10 @@ bool savePicture(HWND dialog, const std::string& path)
 // The user looks at the controls and closes the dialog when done.
 void waitForUser(HWND dialog)
 {
+    if (IsWindow(dialog)) {
+        std::fputs("zubhost: the dialog stays until it is closed\n", stderr);
+        std::fflush(stderr);
+    }
     while (IsWindow(dialog)) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 200, QS_ALLINPUT);
         zub::Dialog::pump();
@@ -294,6 +310,12 @@ int main(int argc, char** argv)
     if (const int* exitCode = std::get_if<int>(&parsed)) return *exitCode;
     const Options& options = std::get<Options>(parsed);
 
+    if (options.interactive && !zub::console::screenAvailable()) {
+        std::fputs("zubhost: --interactive cannot wait for a user: there is no display to show the dialog on "
+                   "(Wine's null graphics driver?); run without --interactive, or on a display\n",
+                   stderr);
+        return kCannotStart;
+    }
     initCommonControls();
     std::optional<zub::Host> host = loadExtender(options.dll);
     if (!host) return kCannotStart;

@@ -219,8 +219,9 @@ std::string describe(const Token& t)
 
 // The statements that begin with a keyword. Each takes from least to most operands;
 // the usage names the statement in the messages about them. "control" reads a class
-// before its operands, and "key" a key name after the window (its usage is the
-// message when the window is missing).
+// before its operands, "key" a key name after the window (its usage is the message when
+// the window is missing), and "help" a name. The synopsis and purpose are what help
+// shows; a keyword without a synopsis is another word for the one before it.
 struct Keyword {
     const char* word;
     Statement::Kind kind;
@@ -228,22 +229,37 @@ struct Keyword {
     size_t most;
     const char* usage;
     bool then; // may end in "then CALL"
+    const char* synopsis;
+    const char* purpose;
 };
 
 constexpr size_t kAnyNumber = 1 << 20;
 
 const Keyword kKeywords[] = {
     {"control", Statement::Kind::Control, 4, 6,
-     "control (a class, x, y, width, height, then an optional style and text)", false},
-    {"add", Statement::Kind::Add, 2, kAnyNumber, "add (a list box or combo box, then one text or more)", false},
-    {"type", Statement::Kind::Type, 2, 2, "type (a window, then a text)", true},
-    {"key", Statement::Kind::Key, 1, 2, "key needs a window", true},
-    {"select", Statement::Kind::Select, 3, 3, "select (a window, a start and an end)", false},
-    {"hover", Statement::Kind::Hover, 1, 1, "hover (a window)", false},
-    {"send", Statement::Kind::Send, 2, 4, "send (a window, a message, then an optional wParam and lParam)", false},
-    {"print", Statement::Kind::Print, 0, kAnyNumber, "print", false},
-    {"wait", Statement::Kind::Wait, 1, 1, "wait (milliseconds)", false},
-    {"dialog", Statement::Kind::Dialog, 2, 3, "dialog (a width, a height and an optional title)", false},
+     "control (a class, x, y, width, height, then an optional style and text)", false,
+     "[$v =] control CLASS x y w h [style [text]]", "creates a child window of the dialog"},
+    {"add", Statement::Kind::Add, 2, kAnyNumber, "add (a list box or combo box, then one text or more)", false,
+     "add TARGET text ...", "adds entries to a list box or combo box"},
+    {"type", Statement::Kind::Type, 2, 2, "type (a window, then a text)", true, "type TARGET text [then CALL]",
+     "types the text into the window, one character at a time"},
+    {"key", Statement::Kind::Key, 1, 2, "key needs a window", true, "key TARGET NAME [count] [then CALL]",
+     "presses a key: backspace delete enter tab escape left right up down home end"},
+    {"select", Statement::Kind::Select, 3, 3, "select (a window, a start and an end)", false,
+     "select TARGET start end", "selects characters, as a user drags the mouse"},
+    {"hover", Statement::Kind::Hover, 1, 1, "hover (a window)", false, "hover TARGET",
+     "puts the mouse pointer on the window"},
+    {"send", Statement::Kind::Send, 2, 4, "send (a window, a message, then an optional wParam and lParam)", false,
+     "send TARGET message [wParam [lParam]]", "sends a raw message"},
+    {"print", Statement::Kind::Print, 0, kAnyNumber, "print", false, "print value ...", "prints the values"},
+    {"wait", Statement::Kind::Wait, 1, 1, "wait (milliseconds)", false, "wait milliseconds",
+     "lets the dialog run for a while"},
+    {"dialog", Statement::Kind::Dialog, 2, 3, "dialog (a width, a height and an optional title)", false,
+     "dialog width height [title]", "sets the dialog's client size and title"},
+    {"help", Statement::Kind::Help, 0, 1, "help (an optional command or constant name)", false, "help [NAME]",
+     "lists the commands, or shows the reference of one command or constant"},
+    {"quit", Statement::Kind::Quit, 0, 0, "quit", false, "quit", "ends the run (exit does too)"},
+    {"exit", Statement::Kind::Quit, 0, 0, "exit", false, nullptr, nullptr},
 };
 
 const Keyword* findKeyword(std::string_view word)
@@ -326,6 +342,8 @@ private:
             controlOperands(s, keyword);
         } else if (keyword.kind == Statement::Kind::Key) {
             keyOperands(s, keyword);
+        } else if (keyword.kind == Statement::Kind::Help) {
+            helpOperand(s);
         } else {
             s.operands = values(keyword.least, keyword.most, keyword.usage);
         }
@@ -357,6 +375,18 @@ private:
         }
         next();
         if (isValue(peek())) s.operands.push_back(toOperand(next()));
+    }
+
+    // help takes a bare name or a constant: help lvDeleteItem, help @LEFT.
+    void helpOperand(Statement& s)
+    {
+        const Token& name = peek();
+        if (name.kind == Token::Kind::End) return;
+        if (name.kind != Token::Kind::Word && name.kind != Token::Kind::Constant) {
+            fail(name.column, "help takes a command or constant name, not " + describe(name));
+        }
+        s.word = next().text;
+        if (peek().kind != Token::Kind::End) fail(peek().column, "help takes one name");
     }
 
     const Token& peek() const { return m_tokens[m_pos]; }
@@ -480,6 +510,28 @@ Parsed parseLine(std::string_view line)
         parsed.error = f.error;
     }
     return parsed;
+}
+
+std::string statementSummary()
+{
+    const struct {
+        const char* synopsis;
+        const char* purpose;
+    } calls[] = {
+        {"[$v =] command(arg, ...)", "calls a command of the extender"},
+        {"$v = value [value ...]", "sets a variable; several values are joined into one text"},
+    };
+    std::string out;
+    auto row = [&out](const char* synopsis, const char* purpose) {
+        std::string line = std::string("  ") + synopsis;
+        line.resize(std::max<size_t>(line.size() + 2, 48), ' ');
+        out += line + purpose + "\n";
+    };
+    for (const auto& c : calls) row(c.synopsis, c.purpose);
+    for (const Keyword& k : kKeywords) {
+        if (k.synopsis != nullptr) row(k.synopsis, k.purpose);
+    }
+    return out;
 }
 
 const std::vector<std::string>& keyNames()

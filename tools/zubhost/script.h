@@ -44,10 +44,12 @@ struct Statement {
         Print,    // print value...
         Wait,     // wait milliseconds
         Dialog,   // dialog width height [title]
+        Help,     // help [NAME]
+        Quit,     // quit, exit
     };
     Kind kind = Kind::Empty;
     std::string target;             // Assign, Control: the variable name without "$"
-    std::string word;               // Control: the class; Key: the key name (lower case)
+    std::string word;               // Control: the class; Key: the key name (lower case); Help: the name asked about
     std::vector<Operand> operands;  // the statement's operands after its word(s)
     Call call;                      // Call
     std::optional<Call> then;       // Type, Key
@@ -65,6 +67,10 @@ struct Parsed {
 };
 
 Parsed parseLine(std::string_view line);
+
+// The statements as help lists them, a line each: how a statement is written, then
+// what it does.
+std::string statementSummary();
 
 // The named keys that "key" presses.
 const std::vector<std::string>& keyNames();

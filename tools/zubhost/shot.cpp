@@ -128,6 +128,15 @@ std::string writePng(const Capture& shot, const std::string& path)
 
 } // namespace
 
+bool screenAvailable()
+{
+    const win::ScopedWindowDc screen = win::GetClientDc(nullptr);
+    const win::ScopedMemoryDc memory(CreateCompatibleDC(screen.get()));
+    const win::ScopedGdiObject<HBITMAP> pixel(CreateCompatibleBitmap(screen.get(), 1, 1));
+    const win::ScopedSelection selected = win::SelectInto(memory.get(), pixel.get());
+    return BitBlt(memory.get(), 0, 0, 1, 1, screen.get(), 0, 0, SRCCOPY) != FALSE;
+}
+
 std::string saveShot(HWND window, const std::string& path)
 {
     if (!IsWindow(window)) return "the dialog is gone";
