@@ -85,7 +85,7 @@ TEST_F(ConsoleRun, LinesThatCannotRunSayWhyWithTheirLineNumberAndTheScriptGoesOn
 {
     EXPECT_EQ((Lines{
                   "tSum(1, 1) -> 2",
-                  "line 2, column 1: unknown command tEhco (not in the table)",
+                  "line 2, column 1: unknown command tEhco; did you mean techo?",
                   "line 3, column 1: tEcho takes 1 argument (text), got 0",
                   "line 4, column 1: tSum takes 2 or 3 arguments (int, int [, int]), got 4",
                   "line 5, column 1: argument 1 of tSum must be an integer, not the text \"1\"",
@@ -226,7 +226,7 @@ TEST_F(ConsoleOnKorvanet, ChecksFollowTheExtendersTable)
                   "line 1, column 1: ebMask takes 2 or 3 arguments (int, text [, int]), got 1",
                   "line 2, column 1: argument 2 of lvInsertItem must be an integer, not the text \"one\"",
                   "line 3, column 1: trSETBUDDY takes 6 arguments (int, int, int, int, text, text), got 5",
-                  "line 4, column 1: unknown command lvInsertItems (not in the table)",
+                  "line 4, column 1: unknown command lvInsertItems; did you mean lvInsertItem?",
                   "0 256 512 768 1024 1 2 3 1020 42 1",
               }),
               run({"ebMask($dialog)", "lvInsertItem($dialog, \"one\", \"Alpha\")",

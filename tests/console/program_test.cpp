@@ -150,6 +150,19 @@ TEST(Program, InteractiveWithoutADisplaySaysSoAndExitsTwo)
     EXPECT_EQ("", run.out);
 }
 
+TEST(Program, HelpShowsTheReferenceEntryOrTheNearestNames)
+{
+    const Outcome entry = zubhost("--help LVDELETEITEM");
+    EXPECT_EQ(0u, entry.exitCode) << entry.err;
+    EXPECT_EQ(0u, entry.out.find("## lvDeleteItem\n")) << entry.out;
+    EXPECT_NE(std::string::npos, entry.out.find("| Scope |")) << entry.out;
+    EXPECT_EQ(std::string::npos, entry.out.find("\n## ")) << "the next entry is not shown: " << entry.out;
+
+    const Outcome slip = zubhost("--help lvInsertItm");
+    EXPECT_EQ(2u, slip.exitCode);
+    EXPECT_NE(std::string::npos, slip.err.find("unknown command lvInsertItm; did you mean lvInsertItem?")) << slip.err;
+}
+
 TEST(Program, CrashingCommandIsReportedWithItsLineAndExitCodeThree)
 {
     const Outcome run = zubhost("- " + kExtender, "tSum(1, 1)\n\ntCrash()\ntSum(2, 2)\n");

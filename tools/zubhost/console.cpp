@@ -1,6 +1,7 @@
 #include "console.h"
 
 #include "files.h"
+#include "reference.h"
 #include "text.h"
 
 #include <commctrl.h>
@@ -67,7 +68,119 @@ const Key kKeys[] = {
     {"home", VK_HOME, 0, true},          {"end", VK_END, 0, true},
 };
 
+using reference::Reference;
+
+// The table's names of one kind as a script writes them: the reference's spelling
+// (lvInsertItem), or the table's own lower case where the reference has no entry.
+std::vector<std::string> tableNames(const std::vector<EntryInfo>& table, LONG kind)
+{
+    std::vector<std::string> names;
+    for (const EntryInfo& e : table) {
+        if (e.kind != kind) continue;
+        const Reference::Entry* entry = Reference::builtIn().find(e.name);
+        names.push_back(entry != nullptr ? entry->name : e.name);
+    }
+    return names;
+}
+
+script::Signature signatureOf(const EntryInfo& e)
+{
+    script::Signature signature;
+    signature.name = e.name;
+    signature.required = e.required;
+    signature.optional = e.optional;
+    signature.argTypes = e.argTypes;
+    return signature;
+}
+
+// Names as lines of at most 92 characters, indented.
+void listNames(const std::vector<std::string>& names, const std::string& lead, std::ostream& out)
+{
+    std::string line = "  " + lead;
+    for (const std::string& name : names) {
+        if (line.size() + 1 + name.size() > 92 && line.size() > 2 + lead.size()) {
+            out << line << '\n';
+            line = "  " + std::string(lead.size(), ' ');
+        }
+        line += (line.size() > 2 + lead.size() ? " " : "") + name;
+    }
+    if (line.size() > 2 + lead.size()) out << line << '\n';
+}
+
+void listFamilies(const std::vector<EntryInfo>& table, std::ostream& out)
+{
+    const Reference& reference = Reference::builtIn();
+    if (reference.empty()) {
+        out << "No reference built in. The extender's commands:\n";
+        listNames(tableNames(table, kCommandEntry), "", out);
+        listNames(tableNames(table, kConstantEntry), "constants: ", out);
+        return;
+    }
+    out << "Commands by family (help NAME shows a command or constant, help FAMILY a family's general rules):\n";
+    for (const Reference::Family& family : reference.families()) {
+        std::vector<std::string> commands, constants;
+        for (const Reference::Entry& entry : family.entries) {
+            (entry.name[0] == '@' ? constants : commands).push_back(entry.name);
+        }
+        out << family.title << " (" << family.page << ")\n";
+        listNames(commands, "", out);
+        listNames(constants, "constants: ", out);
+    }
+    std::vector<std::string> missing;
+    for (const EntryInfo& e : table) {
+        if (reference.find(e.name) == nullptr) missing.push_back(e.name);
+    }
+    if (!missing.empty()) {
+        out << "Not in the reference\n";
+        listNames(missing, "", out);
+    }
+}
+
 } // namespace
+
+std::string printHelp(const std::vector<EntryInfo>& table, std::string_view name, std::ostream& out)
+{
+    const Reference& reference = Reference::builtIn();
+    if (name.empty()) {
+        out << "Statements, one a line (# starts a comment; names of commands, constants and keywords are\n"
+               "case-insensitive):\n"
+            << script::statementSummary()
+            << "Values: 12, 0x0C, -1, \"text\" (escapes \\\\ \\\" \\n \\r \\t \\xHH), $variable, @CONSTANT;\n"
+               "$dialog, $temp and $_ are the console's own.\n\n";
+        listFamilies(table, out);
+        out << std::flush;
+        return {};
+    }
+    if (const Reference::Entry* entry = reference.find(name)) {
+        out << reference::plainText(entry->text) << '\n' << std::flush;
+        return {};
+    }
+    if (const Reference::Family* family = reference.family(name)) {
+        out << "# " << family->title << "\n\n" << reference::plainText(family->intro) << "\n\n";
+        std::vector<std::string> names;
+        for (const Reference::Entry& entry : family->entries) names.push_back(entry.name);
+        listNames(names, "entries: ", out);
+        out << std::flush;
+        return {};
+    }
+    for (const EntryInfo& e : table) {
+        if (lower(e.name) != lower(name) && lower(e.name) != "@" + lower(name)) continue;
+        if (e.kind == kCommandEntry) out << e.name << "(" << script::describeArguments(signatureOf(e)) << ")";
+        else out << e.name << " = " << e.value;
+        out << ": no reference built in\n" << std::flush;
+        return {};
+    }
+    const bool constant = !name.empty() && name[0] == '@';
+    std::vector<std::string> known = tableNames(table, constant ? kConstantEntry : kCommandEntry);
+    if (table.empty()) {
+        for (const Reference::Family& family : reference.families()) {
+            for (const Reference::Entry& entry : family.entries) {
+                if ((entry.name[0] == '@') == constant) known.push_back(entry.name);
+            }
+        }
+    }
+    return reference::unknownName(constant ? "constant" : "command", name, reference::nearestNames(name, known));
+}
 
 std::string render(const Value& value)
 {
@@ -194,7 +307,10 @@ Value Console::resolve(const Operand& o) const
     }
     case Operand::Kind::Constant: {
         const auto found = m_constants.find(lower(o.text));
-        if (found == m_constants.end()) throw LineError{"unknown constant " + o.text + " (not in the table)", o.column};
+        if (found == m_constants.end()) {
+            const auto nearest = reference::nearestNames(o.text, tableNames(m_host.table(), kConstantEntry));
+            throw LineError{reference::unknownName("constant", o.text, nearest), o.column};
+        }
         return Value::ofInteger(found->second);
     }
     case Operand::Kind::Word: break;
@@ -255,16 +371,16 @@ std::string Console::text(const Operand& o) const { return textOf(resolve(o)); }
 Console::Prepared Console::prepare(const script::Call& call) const
 {
     const auto found = m_commands.find(lower(call.name));
-    if (found == m_commands.end()) throw LineError{"unknown command " + call.name + " (not in the table)", call.column};
+    if (found == m_commands.end()) {
+        const auto nearest = reference::nearestNames(call.name, tableNames(m_host.table(), kCommandEntry));
+        throw LineError{reference::unknownName("command", call.name, nearest), call.column};
+    }
     const EntryInfo* entry = nullptr;
     for (const EntryInfo& e : m_host.table()) {
         if (e.index == found->second) entry = &e;
     }
-    script::Signature signature;
+    script::Signature signature = signatureOf(*entry);
     signature.name = call.name;
-    signature.required = entry->required;
-    signature.optional = entry->optional;
-    signature.argTypes = entry->argTypes;
 
     const std::vector<Value> values = resolveAll(call.args);
     if (auto problem = script::checkArguments(signature, values)) throw LineError{*problem, call.column};
@@ -466,13 +582,8 @@ void Console::dialogSize(const Statement& s)
 
 void Console::help(const Statement& s)
 {
-    if (!s.word.empty()) throw LineError{"no reference built in", 0};
-    m_out << "Statements, one a line (# starts a comment; names of commands, constants and keywords are\n"
-             "case-insensitive):\n"
-          << script::statementSummary()
-          << "Values: 12, 0x0C, -1, \"text\" (escapes \\\\ \\\" \\n \\r \\t \\xHH), $variable, @CONSTANT;\n"
-             "$dialog, $temp and $_ are the console's own.\n"
-          << std::flush;
+    const std::string problem = printHelp(m_host.table(), s.word, m_out);
+    if (!problem.empty()) throw LineError{problem, 0};
 }
 
 void Console::assign(const std::string& name, const Value& value) { m_variables[name] = value; }
@@ -515,11 +626,7 @@ void printTable(Host& host, std::ostream& out)
         std::string other;
         if (e.kind == kCommandEntry) {
             kind = "command";
-            script::Signature signature;
-            signature.required = e.required;
-            signature.optional = e.optional;
-            signature.argTypes = e.argTypes;
-            detail = "(" + script::describeArguments(signature) + ")";
+            detail = "(" + script::describeArguments(signatureOf(e)) + ")";
         } else if (e.kind == kConstantEntry) {
             kind = "constant";
             char hex[16];

@@ -78,6 +78,11 @@ private:
 // "window 0x... [class]"), a text quoted.
 std::string render(const script::Value& value);
 
+// Prints help: with no name, the statements and the commands by family; with a name, the
+// reference's entry of that command or constant, or a family's general rules. Gives the
+// reason when the name is unknown (with the nearest names of the table), or empty.
+std::string printHelp(const std::vector<EntryInfo>& table, std::string_view name, std::ostream& out);
+
 // The identity and the table as the host sees them, as --table prints them.
 void printTable(Host& host, std::ostream& out);
 

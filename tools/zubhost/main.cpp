@@ -31,8 +31,11 @@ constexpr int kCrashed = 3;
 
 const char kUsage[] =
     "usage: zubhost --table [DLL]\n"
+    "       zubhost --help [NAME] [DLL]\n"
     "       zubhost [--interactive] [--strict] [--shot FILE.png] SCRIPT|- [DLL]\n"
-    "DLL defaults to korvanet.dll beside zubhost.exe; - reads statements from standard input.\n";
+    "DLL defaults to korvanet.dll beside zubhost.exe; - reads statements from standard input.\n"
+    "--help NAME shows the reference of a command or constant (lvDeleteItem, @LEFT) or of a\n"
+    "family (listviews); the statement help lists them all.\n";
 
 LONG WINAPI reportCrash(EXCEPTION_POINTERS* info)
 {
@@ -124,6 +127,8 @@ struct InputLines {
 
 struct Options {
     bool table = false;
+    bool help = false;
+    std::string helpName; // with --help: the command, constant or family asked about
     bool interactive = false;
     bool strict = false;
     std::string shot;
@@ -144,8 +149,8 @@ std::variant<Options, int> readOptions(int argc, char** argv)
         else if (a == "--strict") options.strict = true;
         else if (a == "--shot" && i + 1 < argc) options.shot = argv[++i];
         else if (a == "--help" || a == "-h" || a == "/?") {
-            std::fputs(kUsage, stdout);
-            return 0;
+            options.help = true;
+            if (i + 1 < argc && argv[i + 1][0] != '-') options.helpName = argv[++i];
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
             std::fprintf(stderr, "zubhost: unknown option %s\n%s", a.c_str(), kUsage);
             return kCannotStart;
@@ -153,8 +158,8 @@ std::variant<Options, int> readOptions(int argc, char** argv)
             positional.push_back(a);
         }
     }
-    // The script (none with --table), then the DLL if given.
-    const size_t needed = options.table ? 0 : 1;
+    // The script (none with --table or --help), then the DLL if given.
+    const size_t needed = options.table || options.help ? 0 : 1;
     if (positional.size() < needed || positional.size() > needed + 1) {
         std::fputs(kUsage, stderr);
         return kCannotStart;
@@ -162,6 +167,27 @@ std::variant<Options, int> readOptions(int argc, char** argv)
     if (needed == 1) options.script = positional[0];
     options.dll = positional.size() > needed ? positional[needed] : besideThisProgram("korvanet.dll");
     return options;
+}
+
+// --help: the usage, or the reference of a name. The extender's table, when it loads,
+// gives the names that an unknown one is matched against.
+int printHelp(const Options& options)
+{
+    if (options.helpName.empty()) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    std::vector<zub::EntryInfo> table;
+    try {
+        zub::Host host(options.dll);
+        table = host.table();
+    } catch (const std::exception&) {
+        // Without the extender the reference's own names serve.
+    }
+    const std::string problem = zub::console::printHelp(table, options.helpName, std::cout);
+    if (problem.empty()) return 0;
+    std::fprintf(stderr, "zubhost: %s\n", problem.c_str());
+    return kCannotStart;
 }
 
 // Crashes reported with their line, no system error boxes, and lines that end in a
@@ -309,6 +335,7 @@ int main(int argc, char** argv)
     const std::variant<Options, int> parsed = readOptions(argc, argv);
     if (const int* exitCode = std::get_if<int>(&parsed)) return *exitCode;
     const Options& options = std::get<Options>(parsed);
+    if (options.help) return printHelp(options);
 
     if (options.interactive && !zub::console::screenAvailable()) {
         std::fputs("zubhost: --interactive cannot wait for a user: there is no display to show the dialog on "

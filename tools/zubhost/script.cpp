@@ -521,11 +521,21 @@ std::string statementSummary()
         {"[$v =] command(arg, ...)", "calls a command of the extender"},
         {"$v = value [value ...]", "sets a variable; several values are joined into one text"},
     };
+    // The purposes start in one column and wrap at 92 characters.
+    static constexpr size_t kColumn = 48, kWidth = 92;
     std::string out;
-    auto row = [&out](const char* synopsis, const char* purpose) {
+    auto row = [&out](const char* synopsis, std::string_view purpose) {
         std::string line = std::string("  ") + synopsis;
-        line.resize(std::max<size_t>(line.size() + 2, 48), ' ');
-        out += line + purpose + "\n";
+        line.resize(std::max(line.size() + 2, kColumn), ' ');
+        const size_t column = line.size();
+        while (line.size() + purpose.size() > kWidth) {
+            const size_t cut = purpose.rfind(' ', kWidth - line.size());
+            if (cut == std::string_view::npos || cut == 0) break;
+            out += line + std::string(purpose.substr(0, cut)) + "\n";
+            purpose.remove_prefix(cut + 1);
+            line.assign(column, ' ');
+        }
+        out += line + std::string(purpose) + "\n";
     };
     for (const auto& c : calls) row(c.synopsis, c.purpose);
     for (const Keyword& k : kKeywords) {
