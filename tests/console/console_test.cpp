@@ -205,6 +205,15 @@ TEST_F(ConsoleRun, ValuesAndPrint)
     EXPECT_EQ('\\', temp->text.back());
 }
 
+TEST_F(ConsoleRun, ArgumentsJoinValuesSideBySideAndLongTextsShowTheirStart)
+{
+    const std::string start(80, 'a');
+    const std::string longText = start + std::string(220, 'b');
+    const std::string shown = "\"" + start + "\"\xE2\x80\xA6 (300 characters)";
+    EXPECT_EQ((Lines{"tEcho($x=\"x\" \"y\" 1) -> \"xy1\"", "tEcho(" + shown + ") -> " + shown}),
+              run({"$x = \"x\"", "tEcho($x \"y\" 1)", ("tEcho(\"" + longText + "\")").c_str()}));
+}
+
 TEST_F(ConsoleRun, DialogTakesItsClientSizeAndTitle)
 {
     EXPECT_TRUE(run({"dialog 300 200 \"Small\""}).empty());

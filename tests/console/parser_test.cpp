@@ -153,6 +153,19 @@ TEST(ScriptParser, AssignmentOfValues)
     EXPECT_EQ(2u, joined.operands.size());
 }
 
+TEST(ScriptParser, ValuesSideBySideInAnArgumentAreJoined)
+{
+    const Statement s = parsed("ilAddImage($il, $temp \"strip.bmp\", 0, 0)");
+    ASSERT_EQ(4u, s.call.args.size());
+    const Operand& path = s.call.args[1];
+    EXPECT_EQ(Operand::Kind::Join, path.kind);
+    ASSERT_EQ(2u, path.parts.size());
+    EXPECT_EQ(Operand::Kind::Variable, path.parts[0].kind);
+    EXPECT_EQ("strip.bmp", path.parts[1].text);
+    EXPECT_EQ("$temp \"strip.bmp\"", path.source);
+    EXPECT_EQ(Operand::Kind::Integer, s.call.args[2].kind);
+}
+
 TEST(ScriptParser, BadLinesSayWhatAndWhere)
 {
     const struct {
@@ -172,7 +185,8 @@ TEST(ScriptParser, BadLinesSayWhatAndWhere)
         {"f($1)", "a variable name must follow $", 3},
         {"f(@)", "a constant name must follow @", 3},
         {"f(1, 2", "lacks its closing ')'", 7},
-        {"f(1 2)", "expected ',' or ')'", 5},
+        {"f(1 = 2)", "expected ',' or ')', not '='", 5},
+        {"f(1) garbage", "unexpected word garbage after the call", 6},
         {"f(1,)", "expected a value, not ')'", 5},
         {"f(alpha)", "a variable needs $", 3},
         {"f(1) 2", "after the call", 6},
@@ -251,6 +265,12 @@ TEST(ScriptChecks, TypesAgainstTheTable)
     // A number where the table declares a text goes through as its decimal text (the
     // trackbar setters declare a text and read the number).
     EXPECT_FALSE(checkArguments(insert, {Value::ofInteger(1), Value::ofInteger(1), Value::ofInteger(7)}));
+}
+
+TEST(ScriptQuote, LongTextsEchoTheirStartAndLength)
+{
+    EXPECT_EQ(quote(std::string(200, 'a')), echoText(std::string(200, 'a')));
+    EXPECT_EQ("\"" + std::string(80, 'b') + "\"\xE2\x80\xA6 (100000 characters)", echoText(std::string(100000, 'b')));
 }
 
 TEST(ScriptQuote, EscapesWhatWouldBreakTheLine)

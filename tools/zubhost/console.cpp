@@ -184,7 +184,7 @@ std::string printHelp(const std::vector<EntryInfo>& table, std::string_view name
 
 std::string render(const Value& value)
 {
-    if (value.isText()) return script::quote(value.text);
+    if (value.isText()) return script::echoText(value.text);
     if (isWindowHandle(value.integer)) {
         char text[64];
         std::snprintf(text, sizeof text, "window 0x%08X", static_cast<unsigned>(value.integer));
@@ -313,6 +313,23 @@ Value Console::resolve(const Operand& o) const
         }
         return Value::ofInteger(found->second);
     }
+    case Operand::Kind::Join: {
+        // Texts join with what stands beside them; numbers alone side by side are more
+        // likely a missing comma.
+        std::string joined;
+        bool anyText = false;
+        for (const Operand& part : o.parts) {
+            const Value v = resolve(part);
+            anyText = anyText || v.isText();
+            joined += textOf(v);
+        }
+        if (!anyText) {
+            throw LineError{"expected ',' or ')', not " + o.parts[1].source +
+                                " (values side by side join into one text only when one of them is a text)",
+                            o.parts[1].column};
+        }
+        return Value::ofText(joined);
+    }
     case Operand::Kind::Word: break;
     }
     throw LineError{"expected a value, not the word " + o.text, o.column};
@@ -336,6 +353,8 @@ std::string Console::echo(const Operand& o) const
         return "$" + o.text + "=" + render(v);
     }
     case Operand::Kind::Constant: return o.source + "=" + render(resolve(o));
+    case Operand::Kind::Join: return echoAll(o.parts, " ");
+    case Operand::Kind::Text: return o.text.size() > 200 ? script::echoText(o.text) : o.source;
     default: return o.source;
     }
 }
@@ -362,7 +381,7 @@ HWND Console::window(const Operand& o) const
 int32_t Console::integer(const Operand& o, const char* what) const
 {
     const Value v = resolve(o);
-    if (v.isText()) throw LineError{std::string(what) + ", not the text " + script::quote(v.text), o.column};
+    if (v.isText()) throw LineError{std::string(what) + ", not the text " + script::echoText(v.text), o.column};
     return v.integer;
 }
 
@@ -484,7 +503,9 @@ void Console::type(const Statement& s)
         Dialog::pump();
         if (then) perform(*then, "type " + echo(s.operands[0]) + " " + script::quote(std::string(1, c)) + " then ");
     }
-    if (!then) line("type " + echo(s.operands[0]) + " " + script::quote(typed) + " -> " + script::quote(windowText(target)));
+    if (!then) {
+        line("type " + echo(s.operands[0]) + " " + script::echoText(typed) + " -> " + script::echoText(windowText(target)));
+    }
 }
 
 void Console::key(const Statement& s)
@@ -512,7 +533,7 @@ void Console::key(const Statement& s)
         if (then) perform(*then, shown + " then ");
     }
     if (!then) {
-        line(shown + (count > 1 ? " " + std::to_string(count) : "") + " -> " + script::quote(windowText(target)));
+        line(shown + (count > 1 ? " " + std::to_string(count) : "") + " -> " + script::echoText(windowText(target)));
     }
 }
 

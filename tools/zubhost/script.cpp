@@ -204,6 +204,14 @@ Operand toOperand(const Token& t)
     return o;
 }
 
+std::string describe(const Token& t);
+
+// What an operand in an unexpected place is called: "unexpected word garbage".
+std::string unexpected(const Token& t)
+{
+    return "unexpected " + (t.kind == Token::Kind::Word ? "word " + t.text : describe(t));
+}
+
 std::string describe(const Token& t)
 {
     switch (t.kind) {
@@ -358,7 +366,7 @@ private:
         }
         s.word = next().text;
         s.operands = values(keyword.least, keyword.most, keyword.usage);
-        if (peek().kind != Token::Kind::End) fail(peek().column, "unexpected " + describe(peek()));
+        if (peek().kind != Token::Kind::End) fail(peek().column, unexpected(peek()));
     }
 
     void keyOperands(Statement& s, const Keyword& keyword)
@@ -400,7 +408,7 @@ private:
 
     void expectEnd()
     {
-        if (peek().kind != Token::Kind::End) fail(peek().column, "unexpected " + describe(peek()) + " after the call");
+        if (peek().kind != Token::Kind::End) fail(peek().column, unexpected(peek()) + " after the call");
     }
 
     Operand value(const std::string& what)
@@ -451,6 +459,21 @@ private:
         s.then = std::move(c);
     }
 
+    // An argument: a value, or values side by side that are joined into one text, as in
+    // an assignment ($temp "strip.bmp").
+    Operand argument()
+    {
+        Operand first = value("expected a value");
+        if (!isValue(peek())) return first;
+        Operand joined;
+        joined.kind = Operand::Kind::Join;
+        joined.column = first.column;
+        joined.parts.push_back(std::move(first));
+        while (isValue(peek())) joined.parts.push_back(toOperand(next()));
+        for (const Operand& part : joined.parts) joined.source += (joined.source.empty() ? "" : " ") + part.source;
+        return joined;
+    }
+
     Call call()
     {
         Call c;
@@ -464,7 +487,7 @@ private:
         }
         for (;;) {
             if (peek().kind == Token::Kind::End) fail(peek().column, "the call lacks its closing ')'");
-            c.args.push_back(value("expected a value"));
+            c.args.push_back(argument());
             const Token& sep = peek();
             if (sep.kind == Token::Kind::Comma) {
                 next();
@@ -569,6 +592,12 @@ std::string quote(std::string_view text)
     return out + "\"";
 }
 
+std::string echoText(std::string_view text)
+{
+    if (text.size() <= 200) return quote(text);
+    return quote(text.substr(0, 80)) + "\xE2\x80\xA6 (" + std::to_string(text.size()) + " characters)";
+}
+
 std::string describeArguments(const Signature& signature)
 {
     std::string out;
@@ -598,7 +627,7 @@ std::optional<std::string> checkArguments(const Signature& signature, const std:
     for (int i = 0; i < given; ++i) {
         if (signature.typeCode(i) == static_cast<int>(ArgType::Integer) && args[i].isText()) {
             return "argument " + std::to_string(i + 1) + " of " + signature.name +
-                   " must be an integer, not the text " + quote(args[i].text);
+                   " must be an integer, not the text " + echoText(args[i].text);
         }
     }
     return std::nullopt;

@@ -13,12 +13,13 @@ namespace zub::script {
 
 // An operand as the script wrote it.
 struct Operand {
-    enum class Kind { Integer, Text, Variable, Constant, Word };
+    enum class Kind { Integer, Text, Variable, Constant, Word, Join };
     Kind kind = Kind::Integer;
     int32_t integer = 0;  // Integer
     std::string text;     // Text: the value; Variable: the name without "$"; Constant: the name with "@"; Word
     std::string source;   // the characters as written
     int column = 0;       // 1-based
+    std::vector<Operand> parts; // Join: values written side by side in an argument, joined into one text
 };
 
 // A command call, with the variable that receives its result, if any.
@@ -78,6 +79,10 @@ const std::vector<std::string>& keyNames();
 // A text in script form: double quotes, with \\ \" \n \r \t and \xHH for other
 // control characters.
 std::string quote(std::string_view text);
+
+// A text as a line echoes it: quoted, and a text longer than 200 characters as its
+// first 80, then "… (N characters)".
+std::string echoText(std::string_view text);
 
 // Argument types as the table declares them: four bits an argument.
 enum class ArgType { Integer = 0, Text = 1 };
