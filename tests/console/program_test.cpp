@@ -163,6 +163,15 @@ TEST(Program, HelpShowsTheReferenceEntryOrTheNearestNames)
     EXPECT_NE(std::string::npos, slip.err.find("unknown command lvInsertItm; did you mean lvInsertItem?")) << slip.err;
 }
 
+TEST(Program, CommonControlsOfVersionSixUnlessClassic)
+{
+    // BCM_GETIDEALSIZE (0x1601) is a message of the version 6 button alone; the text's
+    // characters take the size it writes.
+    const std::string script = "$b = control BUTTON 10 10 80 24 0 \"Press\"\nsend $b 0x1601 0 \"12345678\"\n";
+    EXPECT_NE(std::string::npos, zubhost("- " + kExtender, script).out.find("send $b 0x1601 0 \"12345678\" -> 1"));
+    EXPECT_NE(std::string::npos, zubhost("--classic - " + kExtender, script).out.find("send $b 0x1601 0 \"12345678\" -> 0"));
+}
+
 TEST(Program, CrashingCommandIsReportedWithItsLineAndExitCodeThree)
 {
     const Outcome run = zubhost("- " + kExtender, "tSum(1, 1)\n\ntCrash()\ntSum(2, 2)\n");

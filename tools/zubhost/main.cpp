@@ -6,10 +6,12 @@
 //                                          terminal; help, quit)
 //
 // Options: --interactive (message boxes and the dialog are left to the user; needs a display),
-// --strict (stop at the first line that cannot run), --shot FILE.png (a picture of
+// --strict (stop at the first line that cannot run), --classic (the classic common
+// controls instead of version 6), --shot FILE.png (a picture of
 // the dialog when the script ends).
 #include "console.h"
 #include "files.h"
+#include "resource.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -32,7 +34,7 @@ constexpr int kCrashed = 3;
 const char kUsage[] =
     "usage: zubhost --table [DLL]\n"
     "       zubhost --help [NAME] [DLL]\n"
-    "       zubhost [--interactive] [--strict] [--shot FILE.png] SCRIPT|- [DLL]\n"
+    "       zubhost [--interactive] [--strict] [--classic] [--shot FILE.png] SCRIPT|- [DLL]\n"
     "DLL defaults to korvanet.dll beside zubhost.exe; - reads statements from standard input.\n"
     "--help NAME shows the reference of a command or constant (lvDeleteItem, @LEFT) or of a\n"
     "family (listviews); the statement help lists them all.\n";
@@ -131,6 +133,7 @@ struct Options {
     std::string helpName; // with --help: the command, constant or family asked about
     bool interactive = false;
     bool strict = false;
+    bool classic = false;
     std::string shot;
     std::string script; // a file, or "-" for standard input; empty with --table
     std::string dll;
@@ -147,6 +150,7 @@ std::variant<Options, int> readOptions(int argc, char** argv)
         if (a == "--table") options.table = true;
         else if (a == "--interactive") options.interactive = true;
         else if (a == "--strict") options.strict = true;
+        else if (a == "--classic") options.classic = true;
         else if (a == "--shot" && i + 1 < argc) options.shot = argv[++i];
         else if (a == "--help" || a == "-h" || a == "/?") {
             options.help = true;
@@ -199,11 +203,38 @@ void prepareProcess()
     _setmode(_fileno(stdout), _O_BINARY);
 }
 
+// The common controls of version 6 for every window the console and the extender make
+// from now on: the manifest resource's activation context, active for the rest of the
+// process. A host whose program carries that manifest shows the controls so; without
+// it (--classic) they are the classic controls. False, with the reason printed, when the
+// context cannot be made.
+bool useCommonControls6()
+{
+    ACTCTXA request = {};
+    request.cbSize = sizeof request;
+    request.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    request.hModule = GetModuleHandleA(nullptr);
+    request.lpResourceName = MAKEINTRESOURCEA(ZUBHOST_COMMON_CONTROLS_6);
+    const HANDLE context = CreateActCtxA(&request);
+    ULONG_PTR cookie = 0;
+    if (context == INVALID_HANDLE_VALUE || !ActivateActCtx(context, &cookie)) {
+        std::fprintf(stderr, "zubhost: cannot use the common controls of version 6 (error %lu)\n", GetLastError());
+        return false;
+    }
+    return true;
+}
+
+// Registers the common control classes of the version the process uses: the library is
+// looked up through the active context (version 6, or the classic one with --classic).
 void initCommonControls()
 {
+    const HMODULE library = LoadLibraryA("comctl32.dll");
+    using InitProc = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    const auto init = reinterpret_cast<InitProc>(
+        reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControlsEx")));
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES | ICC_INTERNET_CLASSES | ICC_ANIMATE_CLASS |
                                                 ICC_PROGRESS_CLASS | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
-    InitCommonControlsEx(&icc);
+    if (init != nullptr) init(&icc);
 }
 
 // The extender loaded as the host loads it; nothing, with the reason printed, when it
@@ -343,6 +374,7 @@ int main(int argc, char** argv)
                    stderr);
         return kCannotStart;
     }
+    if (!options.classic && !useCommonControls6()) return kCannotStart;
     initCommonControls();
     std::optional<zub::Host> host = loadExtender(options.dll);
     if (!host) return kCannotStart;
