@@ -328,6 +328,24 @@ void waitForUser(HWND dialog)
     }
 }
 
+// The dialog, or nothing with the reason printed. On a fresh Wine prefix the first
+// windows can fail while the prefix's desktop is still starting: a few tries, briefly.
+std::optional<zub::Dialog> makeDialog(const char* title)
+{
+    constexpr int kTries = 10;
+    for (int attempt = 1;; ++attempt) {
+        try {
+            return std::optional<zub::Dialog>(std::in_place, 800, 600, title);
+        } catch (const std::runtime_error& e) {
+            if (attempt == kTries) {
+                std::fprintf(stderr, "zubhost: %s\n", e.what());
+                return std::nullopt;
+            }
+            Sleep(200);
+        }
+    }
+}
+
 // Runs the script (or standard input) in a dialog of its own and gives the exit code.
 int runScript(zub::Host& host, const Options& options)
 {
@@ -341,7 +359,10 @@ int runScript(zub::Host& host, const Options& options)
 
     // The dialog goes before the extender is unloaded, in case the extender's code
     // still serves its windows.
-    zub::Dialog dialog(800, 600, ("zubhost - " + (fromInput ? std::string("input") : baseName(options.script))).c_str());
+    std::optional<zub::Dialog> made =
+        makeDialog(("zubhost - " + (fromInput ? std::string("input") : baseName(options.script))).c_str());
+    if (!made) return kCannotStart;
+    zub::Dialog& dialog = *made;
     zub::NoteCatcher notes;
     notes.answer = !options.interactive;
     host.window = dialog.hwnd();
@@ -358,11 +379,9 @@ int runScript(zub::Host& host, const Options& options)
     return status;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// What the command line asks for; the exit code.
+int run(int argc, char** argv)
 {
-    prepareProcess();
     const std::variant<Options, int> parsed = readOptions(argc, argv);
     if (const int* exitCode = std::get_if<int>(&parsed)) return *exitCode;
     const Options& options = std::get<Options>(parsed);
@@ -383,4 +402,23 @@ int main(int argc, char** argv)
         return 0;
     }
     return runScript(*host, options);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    prepareProcess();
+    // Whatever fails is reported as the console's own failure, never by the runtime's
+    // "terminate called".
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& e) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "zubhost: %s\n", e.what());
+    } catch (...) {
+        std::fflush(stdout);
+        std::fputs("zubhost: an unexpected failure\n", stderr);
+    }
+    return kCannotStart;
 }
