@@ -244,9 +244,21 @@ TEST_F(ConsoleOnKorvanet, ChecksFollowTheExtendersTable)
                    "@TestConstant"}));
 }
 
+TEST_F(ConsoleOnKorvanet, WarnsBeforeACallOnAWindowOfAnotherKind)
+{
+    EXPECT_EQ((Lines{
+                  "$e = control EDIT 0 0 10 10 -> window HWND [Edit]",
+                  "warning: $e is an Edit; lbGetItemCount drives a list box (ListBox)",
+                  "lbGetItemCount($e) -> 0",
+                  "ebGetModify($e) -> 0",
+                  "lbGetItemCount(5) -> 0",
+              }),
+              run({"$e = control EDIT 0 0 10 10", "lbGetItemCount($e)", "ebGetModify($e)", "lbGetItemCount(5)"}));
+}
+
 TEST_F(ConsoleOnKorvanet, OptionalArgumentMayBeLeftOutOrGiven)
 {
-    const Lines printed = run({"$rt = control EDIT 0 0 10 10", "rtSetNumbered($rt)", "rtSetNumbered($rt, @nPERIOD)"});
+    const Lines printed = run({"$rt = control RICHEDIT50W 0 0 10 10", "rtSetNumbered($rt)", "rtSetNumbered($rt, @nPERIOD)"});
     ASSERT_EQ(3u, printed.size());
     EXPECT_EQ(0, printed[1].rfind("rtSetNumbered($rt) -> ", 0)) << printed[1];
     EXPECT_EQ(0, printed[2].rfind("rtSetNumbered($rt, @nPERIOD=512) -> ", 0)) << printed[2];

@@ -1,6 +1,7 @@
 #include "console.h"
 
 #include "files.h"
+#include "kinds.h"
 #include "reference.h"
 #include "text.h"
 
@@ -211,6 +212,7 @@ struct Console::Prepared {
     int index = 0;
     std::vector<Arg> args;
     std::string echo;
+    std::optional<std::string> warning; // argument 1 is a window of a kind the command does not drive
 };
 
 Console::Console(Host& host, Dialog& dialog, NoteCatcher& notes, std::ostream& out)
@@ -263,7 +265,7 @@ void Console::runStatement(const Statement& s)
 {
     switch (s.kind) {
     case Statement::Kind::Empty: return;
-    case Statement::Kind::Call: perform(prepare(s.call), ""); return;
+    case Statement::Kind::Call: perform(prepareAndWarn(s.call), ""); return;
     case Statement::Kind::Assign: {
         const std::vector<Value> values = resolveAll(s.operands);
         if (values.size() == 1) {
@@ -410,6 +412,17 @@ Console::Prepared Console::prepare(const script::Call& call) const
     p.index = entry->index;
     for (const Value& v : values) p.args.push_back(v.isText() ? Arg(v.text) : Arg(static_cast<long>(v.integer)));
     p.echo = call.name + "(" + echoAll(call.args, ", ") + ")";
+    if (!values.empty() && !values[0].isText() && isWindowHandle(values[0].integer)) {
+        const HWND window = reinterpret_cast<HWND>(static_cast<INT_PTR>(values[0].integer));
+        p.warning = script::wrongKind(call.name, echo(call.args[0]), className(window));
+    }
+    return p;
+}
+
+Console::Prepared Console::prepareAndWarn(const script::Call& call)
+{
+    Prepared p = prepare(call);
+    if (p.warning) line(*p.warning);
     return p;
 }
 
@@ -495,7 +508,7 @@ void Console::type(const Statement& s)
     HWND target = window(s.operands[0]);
     const std::string typed = text(s.operands[1]);
     std::optional<Prepared> then;
-    if (s.then) then = prepare(*s.then);
+    if (s.then) then = prepareAndWarn(*s.then);
     SetFocus(target);
     Dialog::pump();
     for (char c : typed) {
@@ -518,7 +531,7 @@ void Console::key(const Statement& s)
         if (s.word == k.name) key = &k;
     }
     std::optional<Prepared> then;
-    if (s.then) then = prepare(*s.then);
+    if (s.then) then = prepareAndWarn(*s.then);
     SetFocus(target);
     Dialog::pump();
     const UINT scan = MapVirtualKeyA(key->vk, 0 /* MAPVK_VK_TO_VSC */);

@@ -45,6 +45,9 @@ private:
     std::string text(const script::Operand& operand) const;
 
     Prepared prepare(const script::Call& call) const;
+    // Prepares the call and prints the warning when argument 1 is a window of another
+    // kind than the command drives.
+    Prepared prepareAndWarn(const script::Call& call);
     void perform(const Prepared& call, const std::string& prefix);
 
     void control(const script::Statement& s);
