@@ -3,22 +3,15 @@
 // an extender of their own (zubtest_extender.dll) whose results depend on no control
 // family; a few use the table of korvanet.dll.
 #include "console.h"
+#include "portable.h"
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <sstream>
 
 namespace {
 
 using zub::console::Console;
-
-// Window handles differ from run to run.
-std::string withoutHandles(const std::string& text)
-{
-    static const std::regex handle("window 0x[0-9A-F]{8}");
-    return std::regex_replace(text, handle, "window HWND");
-}
 
 class ConsoleRun : public testing::Test {
 protected:
@@ -35,7 +28,7 @@ protected:
         int number = 0;
         for (const char* line : lines) console->run(line, ++number);
         std::vector<std::string> printed;
-        std::istringstream in(withoutHandles(out.str()));
+        std::istringstream in(zub::portableOutput(out.str(), "")); // handles differ from run to run
         for (std::string line; std::getline(in, line);) printed.push_back(line);
         return printed;
     }
@@ -254,6 +247,20 @@ TEST_F(ConsoleOnKorvanet, WarnsBeforeACallOnAWindowOfAnotherKind)
                   "lbGetItemCount(5) -> 0",
               }),
               run({"$e = control EDIT 0 0 10 10", "lbGetItemCount($e)", "ebGetModify($e)", "lbGetItemCount(5)"}));
+}
+
+TEST_F(ConsoleOnKorvanet, HandlesShowTheSameOnEveryRunEvenOnceDestroyed)
+{
+    EXPECT_EQ((Lines{
+                  "$b = control BUTTON 0 0 10 10 -> window HWND [Button]",
+                  "RemoveControl($b) -> 1",
+                  "DCCompatible($b (destroyed), 0) -> \"\"",
+                  "a destroyed window",
+                  "$il = ilCreateImgList(4, 4, 16, 16, 0) -> image list HIMAGELIST",
+                  "ilDeleteImgList($il) -> 1",
+              }),
+              run({"$b = control BUTTON 0 0 10 10", "RemoveControl($b)", "DCCompatible($b, 0)", "print $b",
+                   "$il = ilCreateImgList(4, 4, 16, 16, 0)", "ilDeleteImgList($il)"}));
 }
 
 TEST_F(ConsoleOnKorvanet, OptionalArgumentMayBeLeftOutOrGiven)

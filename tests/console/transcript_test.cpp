@@ -6,30 +6,17 @@
 // ZUB_UPDATE_TRANSCRIPTS=1 in the environment of this test program.
 #include "console.h"
 #include "files.h"
+#include "portable.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
-#include <regex>
 #include <sstream>
 
 namespace {
 
 using zub::readFile;
-
-// Window handles and the temp folder differ from machine to machine.
-std::string portable(std::string text, const std::string& temp)
-{
-    text = std::regex_replace(text, std::regex("window 0x[0-9A-F]{8}"), "window HWND");
-    // The folder as printed plainly, and inside a quoted text with its backslashes doubled.
-    std::string quoted;
-    for (char c : temp) quoted += c == '\\' ? std::string("\\\\") : std::string(1, c);
-    for (const auto& [from, to] : {std::pair{temp, std::string("%TEMP%\\")}, std::pair{quoted, std::string("%TEMP%\\\\")}}) {
-        for (size_t at; !from.empty() && (at = text.find(from)) != std::string::npos;) text.replace(at, from.size(), to);
-    }
-    return text;
-}
 
 class Transcript : public testing::TestWithParam<const char*> {};
 
@@ -55,7 +42,7 @@ TEST_P(Transcript, SampleRunPrintsItsTranscript)
             console.run(line, ++number);
         }
         failures = console.failures();
-        const std::string printed = portable(out.str(), zub::tempPath());
+        const std::string printed = zub::portableOutput(out.str(), zub::tempPath());
 
         const char* update = std::getenv("ZUB_UPDATE_TRANSCRIPTS");
         if (update != nullptr && std::string(update) == "1") {

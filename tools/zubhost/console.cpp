@@ -186,6 +186,12 @@ std::string printHelp(const std::vector<EntryInfo>& table, std::string_view name
 std::string render(const Value& value)
 {
     if (value.isText()) return script::echoText(value.text);
+    if (value.handle == Value::Handle::ImageList && value.integer != 0) {
+        char text[64];
+        std::snprintf(text, sizeof text, "image list 0x%08X", static_cast<unsigned>(value.integer));
+        return text;
+    }
+    if (value.handle == Value::Handle::Window && !isWindowHandle(value.integer)) return "a destroyed window";
     if (isWindowHandle(value.integer)) {
         char text[64];
         std::snprintf(text, sizeof text, "window 0x%08X", static_cast<unsigned>(value.integer));
@@ -222,7 +228,8 @@ Console::Console(Host& host, Dialog& dialog, NoteCatcher& notes, std::ostream& o
         if (entry.kind == kCommandEntry) m_commands.emplace(lower(entry.name), entry.index);
         if (entry.kind == kConstantEntry) m_constants.emplace(lower(entry.name), entry.value);
     }
-    m_variables["dialog"] = Value::ofInteger(static_cast<int32_t>(reinterpret_cast<INT_PTR>(m_dialog.hwnd())));
+    m_variables["dialog"] =
+        Value::ofHandle(static_cast<int32_t>(reinterpret_cast<INT_PTR>(m_dialog.hwnd())), Value::Handle::Window);
     m_variables["temp"] = Value::ofText(tempPath());
     m_notes.clear();
 }
@@ -350,8 +357,10 @@ std::string Console::echo(const Operand& o) const
 {
     switch (o.kind) {
     case Operand::Kind::Variable: {
+        // Handles by the variable's name, since their numbers differ from run to run.
         const Value v = resolve(o);
-        if (!v.isText() && isWindowHandle(v.integer)) return "$" + o.text;
+        if (v.handle == Value::Handle::Window && !isWindowHandle(v.integer)) return "$" + o.text + " (destroyed)";
+        if (v.handle == Value::Handle::ImageList || (!v.isText() && isWindowHandle(v.integer))) return "$" + o.text;
         return "$" + o.text + "=" + render(v);
     }
     case Operand::Kind::Constant: return o.source + "=" + render(resolve(o));
@@ -440,12 +449,12 @@ void Console::perform(const Prepared& call, const std::string& prefix)
         } else {
             delivered = Value::ofInteger(result.integer);
         }
+        if (result.type == kIntegerValue && script::givesImageList(call.name)) delivered.handle = Value::Handle::ImageList;
         shown = render(delivered);
         if (result.type != kIntegerValue && result.type != kTextValue) shown += " (value type " + std::to_string(result.type) + ")";
         if (result.completions > 1) shown += " (delivered " + std::to_string(result.completions) + " times)";
     }
-    if (!call.target.empty()) assign(call.target, delivered);
-    m_variables["_"] = delivered;
+    keepResult(call.target, delivered);
     line(prefix + (call.target.empty() ? "" : "$" + call.target + " = ") + call.echo + " -> " + shown);
     flushNotes();
 }
@@ -479,8 +488,7 @@ void Console::control(const Statement& s)
     // A dialog gives its controls its font.
     SendMessageA(made, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     const Value handle = Value::ofInteger(static_cast<int32_t>(reinterpret_cast<INT_PTR>(made)));
-    if (!s.target.empty()) assign(s.target, handle);
-    m_variables["_"] = handle;
+    keepResult(s.target, handle);
     line((s.target.empty() ? "" : "$" + s.target + " = ") + "control " + s.word + " " + echoAll(ops, " ") + " -> " +
          render(handle));
 }
@@ -586,7 +594,7 @@ void Console::send(const Statement& s)
         SendMessageA(target, static_cast<UINT>(message), static_cast<WPARAM>(static_cast<uint32_t>(wParam)),
                      lParam.isText() ? reinterpret_cast<LPARAM>(lParam.text.c_str()) : static_cast<LPARAM>(lParam.integer));
     const Value shown = Value::ofInteger(static_cast<int32_t>(reply));
-    m_variables["_"] = shown;
+    keepResult("", shown);
     line("send " + echoAll(s.operands, " ") + " -> " + render(shown));
 }
 
@@ -620,7 +628,19 @@ void Console::help(const Statement& s)
     if (!problem.empty()) throw LineError{problem, 0};
 }
 
-void Console::assign(const std::string& name, const Value& value) { m_variables[name] = value; }
+void Console::assign(const std::string& name, Value value)
+{
+    if (!value.isText() && value.handle == Value::Handle::None && isWindowHandle(value.integer)) {
+        value.handle = Value::Handle::Window; // remembered, to echo the variable by its name once it is destroyed
+    }
+    m_variables[name] = std::move(value);
+}
+
+void Console::keepResult(const std::string& target, const Value& value)
+{
+    if (!target.empty()) assign(target, value);
+    assign("_", value);
+}
 
 void Console::line(const std::string& text) { m_out << text << '\n' << std::flush; }
 

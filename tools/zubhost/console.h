@@ -61,7 +61,9 @@ private:
     void dialogSize(const script::Statement& s);
     void help(const script::Statement& s);
 
-    void assign(const std::string& name, const script::Value& value);
+    void assign(const std::string& name, script::Value value);
+    // A result for the variable that receives it, if any, and for $_.
+    void keepResult(const std::string& target, const script::Value& value);
     void line(const std::string& text);
     void flushNotes();
 

@@ -84,4 +84,6 @@ std::optional<std::string> wrongKind(std::string_view command, std::string_view 
            " drives " + kind->noun + " (" + kind->classes.front() + ")";
 }
 
+bool givesImageList(std::string_view command) { return lower(command) == "ilcreateimglist"; }
+
 } // namespace zub::script

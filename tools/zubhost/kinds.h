@@ -25,4 +25,8 @@ const WindowKind* windowKind(std::string_view command);
 // nothing when the class is one the command drives.
 std::optional<std::string> wrongKind(std::string_view command, std::string_view argument, std::string_view className);
 
+// True for a command whose result is an image list's handle (ilCreateImgList; the other
+// image list commands give counts).
+bool givesImageList(std::string_view command);
+
 } // namespace zub::script

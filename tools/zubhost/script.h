@@ -99,15 +99,19 @@ struct Signature {
 // The argument list as the host shows it: "int, text [, int]".
 std::string describeArguments(const Signature& signature);
 
-// A value as a call passes it.
+// A value as a call passes it, and what the console knows its number to be: a window
+// (it named one when the value was made; it may be destroyed since) or an image list.
 struct Value {
     enum class Kind { Integer, Text };
+    enum class Handle { None, Window, ImageList };
     Kind kind = Kind::Integer;
     int32_t integer = 0;
     std::string text;
+    Handle handle = Handle::None;
 
-    static Value ofInteger(int32_t v) { return Value{Kind::Integer, v, {}}; }
-    static Value ofText(std::string t) { return Value{Kind::Text, 0, std::move(t)}; }
+    static Value ofInteger(int32_t v) { return Value{Kind::Integer, v, {}, Handle::None}; }
+    static Value ofText(std::string t) { return Value{Kind::Text, 0, std::move(t), Handle::None}; }
+    static Value ofHandle(int32_t v, Handle h) { return Value{Kind::Integer, v, {}, h}; }
     bool isText() const { return kind == Kind::Text; }
 };
 

@@ -1,0 +1,28 @@
+// The console's output as the transcripts and the reference's examples show it, the same
+// on every machine and run: window handles as "window HWND", image list handles as
+// "image list HIMAGELIST", and the temp folder as %TEMP%\ (inside a quoted text, where
+// its backslashes are doubled, as %TEMP%\\). One normaliser for every test that compares
+// printed lines.
+#pragma once
+
+#include <regex>
+#include <string>
+#include <utility>
+
+namespace zub {
+
+inline std::string portableOutput(std::string text, const std::string& tempFolder)
+{
+    static const std::regex window("window 0x[0-9A-F]{8}");
+    static const std::regex imageList("image list 0x[0-9A-F]{8}");
+    text = std::regex_replace(text, window, "window HWND");
+    text = std::regex_replace(text, imageList, "image list HIMAGELIST");
+    std::string quoted;
+    for (char c : tempFolder) quoted += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    for (const auto& [from, to] : {std::pair{tempFolder, std::string("%TEMP%\\")}, std::pair{quoted, std::string("%TEMP%\\\\")}}) {
+        for (size_t at; !from.empty() && (at = text.find(from)) != std::string::npos;) text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+} // namespace zub
