@@ -83,6 +83,14 @@ private:
 // "window 0x... [class]"), a text quoted.
 std::string render(const script::Value& value);
 
+// The table's names of one kind (kCommandEntry, kConstantEntry) as a script writes them:
+// the reference's spelling (lvInsertItem), or the table's own lower case where the
+// reference has no entry.
+std::vector<std::string> tableNames(const std::vector<EntryInfo>& table, LONG kind);
+
+// What the table says about a command's arguments.
+script::Signature signatureOf(const EntryInfo& entry);
+
 // Prints help: with no name, the statements and the commands by family; with a name, the
 // reference's entry of that command or constant, or a family's general rules. Gives the
 // reason when the name is unknown (with the nearest names of the table), or empty.
