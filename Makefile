@@ -12,25 +12,29 @@ DIST_ZIP := $(abspath $(BUILD))/dist/korvanet-$(VERSION).zip
 
 all: build
 
+# Each stage prints one line; what the tools say goes to $(BUILD)/build.log (tools/build).
+STAGES = @tools/build $(BUILD) $(JOBS)
+
 bootstrap:
-	@tools/bootstrap
+	$(STAGES) bootstrap
 
-cross: bootstrap
-	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
-	@cmake --build $(BUILD) -j$(JOBS)
+cross:
+	$(STAGES) bootstrap cross
 
-native: bootstrap
-	@test -f $(NATIVE)/CMakeCache.txt || CC=clang CXX=clang++ cmake -S . -B $(NATIVE) >/dev/null
-	@cmake --build $(NATIVE) -j$(JOBS)
+native:
+	$(STAGES) bootstrap native
 
-build: cross native
+build:
+	$(STAGES) bootstrap cross native
 
-prefix: bootstrap
-	@tools/wine-prefix $(PREFIX)
+prefix:
+	$(STAGES) bootstrap prefix
 
-test: build prefix dist
+test:
+	$(STAGES) bootstrap cross native prefix
+	$(dist-zip)
 	@tools/wine-run $(PREFIX) ctest --test-dir $(BUILD) --output-on-failure
-	@$(MAKE) --no-print-directory fuzz-short
+	@tools/fuzz $(NATIVE) $(BUILD)/fuzz $(FUZZ_SHORT_SECONDS) $(FUZZ)
 	@ctest --test-dir $(NATIVE) --output-on-failure
 
 # Every text parser under libFuzzer (AddressSanitizer, UndefinedBehaviorSanitizer):
@@ -42,26 +46,40 @@ fuzz-short: native
 fuzz: native
 	@tools/fuzz $(NATIVE) $(BUILD)/fuzz $(FUZZ_SECONDS) $(FUZZ)
 
-demo: build prefix
+# The demo needs only the Windows binaries and the prefix.
+demo:
+	$(STAGES) bootstrap cross prefix
 	@tools/wine-run $(PREFIX) tools/demo $(BUILD)
 
 # The extender against direct message loops, build/bench.md. The process and its Wine
 # server share one CPU where taskset exists, so the two sides meet the same machine.
-bench: build prefix
+bench:
+	$(STAGES) bootstrap cross prefix
 	@pin=$$(command -v taskset >/dev/null && echo "taskset -c 0"); \
 		$$pin tools/wine-run $(PREFIX) wine $(BUILD)/bench.exe --out $(BUILD)/bench.md
 
 # The release archive: the DLL and the console (stripped), the README, the reference
-# and the samples.
-dist: cross
+# and the samples. `make test` makes it too and checks its members.
+define dist-zip
 	@rm -f $(DIST_ZIP) && mkdir -p $(dir $(DIST_ZIP))
 	@cd $(BUILD) && zip -q -X $(DIST_ZIP) korvanet.dll zubhost.exe
 	@zip -q -X -r $(DIST_ZIP) README.md samples $(wildcard docs)
 	@echo "dist: $(DIST_ZIP)"
+endef
 
-# The tour's picture, build/tour.png: its own Xvfb and a Wine prefix with the X11 driver.
-shots: build
-	@tools/shots $(BUILD)
+dist:
+	$(STAGES) bootstrap cross
+	$(dist-zip)
+
+# A script's picture (the tour's by default), under its own Xvfb in a Wine prefix with the
+# X11 driver: make shots [SCRIPT=path/to/script.zub] [SHOT=picture.png]; the picture goes
+# to $(BUILD)/<script's name>.png unless SHOT names it.
+SCRIPT ?= samples/tour.zub
+SHOT   ?= $(BUILD)/$(basename $(notdir $(SCRIPT))).png
+
+shots:
+	$(STAGES) bootstrap cross
+	@tools/shots $(BUILD) $(SCRIPT) $(SHOT)
 
 clean:
 	rm -rf $(BUILD)

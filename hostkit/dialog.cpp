@@ -1,6 +1,7 @@
 #include "dialog.h"
 
 #include <stdexcept>
+#include <string>
 
 namespace zub {
 
@@ -29,7 +30,10 @@ Dialog::Dialog(int width, int height, const char* title)
     registerClass();
     m_hwnd = CreateWindowExA(0, kClassName, title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 40, 40, width,
                              height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (m_hwnd == nullptr) throw std::runtime_error("cannot create the dialog window");
+    if (m_hwnd == nullptr) {
+        const DWORD error = GetLastError();
+        throw std::runtime_error("cannot create the dialog window (error " + std::to_string(error) + ")");
+    }
     SetForegroundWindow(m_hwnd);
     SetActiveWindow(m_hwnd);
     pump();

@@ -6,10 +6,10 @@
 
 namespace zub {
 
-// The text with window handles ("window 0x0001006A") written "window HWND", the image
-// list handles that ilCreateImgList returned (plain numbers, heap addresses) written
-// HIMAGELIST wherever they appear, and the temp folder (ending in a backslash) written
-// %TEMP%\ — inside a quoted text, where its backslashes are doubled, %TEMP%\\.
+// The text with window handles ("window 0x0001006A") written "window HWND", image list
+// handles ("image list 0x0015A328") written "image list HIMAGELIST", and the temp folder
+// (ending in a backslash) written %TEMP%\ — inside a quoted text, where its backslashes
+// are doubled, %TEMP%\\.
 std::string portableOutput(std::string text, const std::string& tempFolder);
 
 } // namespace zub

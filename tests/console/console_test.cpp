@@ -3,22 +3,15 @@
 // an extender of their own (zubtest_extender.dll) whose results depend on no control
 // family; a few use the table of korvanet.dll.
 #include "console.h"
+#include "transcript.h"
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <sstream>
 
 namespace {
 
 using zub::console::Console;
-
-// Window handles differ from run to run.
-std::string withoutHandles(const std::string& text)
-{
-    static const std::regex handle("window 0x[0-9A-F]{8}");
-    return std::regex_replace(text, handle, "window HWND");
-}
 
 class ConsoleRun : public testing::Test {
 protected:
@@ -35,7 +28,7 @@ protected:
         int number = 0;
         for (const char* line : lines) console->run(line, ++number);
         std::vector<std::string> printed;
-        std::istringstream in(withoutHandles(out.str()));
+        std::istringstream in(zub::portableOutput(out.str(), "")); // handles differ from run to run
         for (std::string line; std::getline(in, line);) printed.push_back(line);
         return printed;
     }
@@ -85,7 +78,7 @@ TEST_F(ConsoleRun, LinesThatCannotRunSayWhyWithTheirLineNumberAndTheScriptGoesOn
 {
     EXPECT_EQ((Lines{
                   "tSum(1, 1) -> 2",
-                  "line 2, column 1: unknown command tEhco (not in the table)",
+                  "line 2, column 1: unknown command tEhco; did you mean techo?",
                   "line 3, column 1: tEcho takes 1 argument (text), got 0",
                   "line 4, column 1: tSum takes 2 or 3 arguments (int, int [, int]), got 4",
                   "line 5, column 1: argument 1 of tSum must be an integer, not the text \"1\"",
@@ -205,6 +198,15 @@ TEST_F(ConsoleRun, ValuesAndPrint)
     EXPECT_EQ('\\', temp->text.back());
 }
 
+TEST_F(ConsoleRun, ArgumentsJoinValuesSideBySideAndLongTextsShowTheirStart)
+{
+    const std::string start(80, 'a');
+    const std::string longText = start + std::string(220, 'b');
+    const std::string shown = "\"" + start + "\"\xE2\x80\xA6 (300 characters)";
+    EXPECT_EQ((Lines{"tEcho($x=\"x\" \"y\" 1) -> \"xy1\"", "tEcho(" + shown + ") -> " + shown}),
+              run({"$x = \"x\"", "tEcho($x \"y\" 1)", ("tEcho(\"" + longText + "\")").c_str()}));
+}
+
 TEST_F(ConsoleRun, DialogTakesItsClientSizeAndTitle)
 {
     EXPECT_TRUE(run({"dialog 300 200 \"Small\""}).empty());
@@ -226,7 +228,7 @@ TEST_F(ConsoleOnKorvanet, ChecksFollowTheExtendersTable)
                   "line 1, column 1: ebMask takes 2 or 3 arguments (int, text [, int]), got 1",
                   "line 2, column 1: argument 2 of lvInsertItem must be an integer, not the text \"one\"",
                   "line 3, column 1: trSETBUDDY takes 6 arguments (int, int, int, int, text, text), got 5",
-                  "line 4, column 1: unknown command lvInsertItems (not in the table)",
+                  "line 4, column 1: unknown command lvInsertItems; did you mean lvInsertItem?",
                   "0 256 512 768 1024 1 2 3 1020 42 1",
               }),
               run({"ebMask($dialog)", "lvInsertItem($dialog, \"one\", \"Alpha\")",
@@ -235,9 +237,35 @@ TEST_F(ConsoleOnKorvanet, ChecksFollowTheExtendersTable)
                    "@TestConstant"}));
 }
 
+TEST_F(ConsoleOnKorvanet, WarnsBeforeACallOnAWindowOfAnotherKind)
+{
+    EXPECT_EQ((Lines{
+                  "$e = control EDIT 0 0 10 10 -> window HWND [Edit]",
+                  "warning: $e is an Edit; lbGetItemCount drives a list box (ListBox)",
+                  "lbGetItemCount($e) -> 0",
+                  "ebGetModify($e) -> 0",
+                  "lbGetItemCount(5) -> 0",
+              }),
+              run({"$e = control EDIT 0 0 10 10", "lbGetItemCount($e)", "ebGetModify($e)", "lbGetItemCount(5)"}));
+}
+
+TEST_F(ConsoleOnKorvanet, HandlesShowTheSameOnEveryRunEvenOnceDestroyed)
+{
+    EXPECT_EQ((Lines{
+                  "$b = control BUTTON 0 0 10 10 -> window HWND [Button]",
+                  "RemoveControl($b) -> 1",
+                  "DCCompatible($b (destroyed), 0) -> \"\"",
+                  "a destroyed window",
+                  "$il = ilCreateImgList(4, 4, 16, 16, 0) -> image list HIMAGELIST",
+                  "ilDeleteImgList($il) -> 1",
+              }),
+              run({"$b = control BUTTON 0 0 10 10", "RemoveControl($b)", "DCCompatible($b, 0)", "print $b",
+                   "$il = ilCreateImgList(4, 4, 16, 16, 0)", "ilDeleteImgList($il)"}));
+}
+
 TEST_F(ConsoleOnKorvanet, OptionalArgumentMayBeLeftOutOrGiven)
 {
-    const Lines printed = run({"$rt = control EDIT 0 0 10 10", "rtSetNumbered($rt)", "rtSetNumbered($rt, @nPERIOD)"});
+    const Lines printed = run({"$rt = control RICHEDIT50W 0 0 10 10", "rtSetNumbered($rt)", "rtSetNumbered($rt, @nPERIOD)"});
     ASSERT_EQ(3u, printed.size());
     EXPECT_EQ(0, printed[1].rfind("rtSetNumbered($rt) -> ", 0)) << printed[1];
     EXPECT_EQ(0, printed[2].rfind("rtSetNumbered($rt, @nPERIOD=512) -> ", 0)) << printed[2];

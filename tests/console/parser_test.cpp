@@ -138,6 +138,10 @@ TEST(ScriptParser, KeywordStatements)
     EXPECT_EQ(3u, parsed("print \"n =\" $n @LEFT").operands.size());
     EXPECT_EQ(Statement::Kind::Wait, parsed("wait 100").kind);
     EXPECT_EQ(Statement::Kind::Dialog, parsed("dialog 700 500 \"Tour\"").kind);
+    EXPECT_EQ(Statement::Kind::Quit, parsed("exit").kind);
+    EXPECT_EQ("lvDeleteItem", parsed("help lvDeleteItem").word);
+    EXPECT_EQ("@LEFT", parsed("HELP @LEFT").word);
+    EXPECT_TRUE(parsed("help").word.empty());
 }
 
 TEST(ScriptParser, AssignmentOfValues)
@@ -147,6 +151,19 @@ TEST(ScriptParser, AssignmentOfValues)
     EXPECT_EQ(1u, one.operands.size());
     const Statement joined = parsed("$path = $temp \"tour.rtf\"");
     EXPECT_EQ(2u, joined.operands.size());
+}
+
+TEST(ScriptParser, ValuesSideBySideInAnArgumentAreJoined)
+{
+    const Statement s = parsed("ilAddImage($il, $temp \"strip.bmp\", 0, 0)");
+    ASSERT_EQ(4u, s.call.args.size());
+    const Operand& path = s.call.args[1];
+    EXPECT_EQ(Operand::Kind::Join, path.kind);
+    ASSERT_EQ(2u, path.parts.size());
+    EXPECT_EQ(Operand::Kind::Variable, path.parts[0].kind);
+    EXPECT_EQ("strip.bmp", path.parts[1].text);
+    EXPECT_EQ("$temp \"strip.bmp\"", path.source);
+    EXPECT_EQ(Operand::Kind::Integer, s.call.args[2].kind);
 }
 
 TEST(ScriptParser, BadLinesSayWhatAndWhere)
@@ -169,7 +186,8 @@ TEST(ScriptParser, BadLinesSayWhatAndWhere)
         {"f($1)", "a variable name must follow $", 3},
         {"f(@)", "a constant name must follow @", 3},
         {"f(1, 2", "lacks its closing ')'", 7},
-        {"f(1 2)", "expected ',' or ')'", 5},
+        {"f(1 = 2)", "expected ',' or ')', not '='", 5},
+        {"f(1) garbage", "unexpected word garbage after the call", 6},
         {"f(1,)", "expected a value, not ')'", 5},
         {"f(alpha)", "a variable needs $", 3},
         {"f(1) 2", "after the call", 6},
@@ -190,6 +208,9 @@ TEST(ScriptParser, BadLinesSayWhatAndWhere)
         {"select $e 0", "needs 3 operands", 12},
         {"wait", "needs 1 operand, got 0", 5},
         {"dialog 1 2 3 4", "too many operands", 14},
+        {"help \"ebMask\"", "help takes a command or constant name", 6},
+        {"help ebMask ebMaskClean", "help takes one name", 13},
+        {"quit 1", "too many operands for quit", 6},
     };
     for (const auto& c : cases) {
         const Parsed p = parseLine(c.line);
@@ -245,6 +266,12 @@ TEST(ScriptChecks, TypesAgainstTheTable)
     // A number where the table declares a text goes through as its decimal text (the
     // trackbar setters declare a text and read the number).
     EXPECT_FALSE(checkArguments(insert, {Value::ofInteger(1), Value::ofInteger(1), Value::ofInteger(7)}));
+}
+
+TEST(ScriptQuote, LongTextsEchoTheirStartAndLength)
+{
+    EXPECT_EQ(quote(std::string(200, 'a')), echoText(std::string(200, 'a')));
+    EXPECT_EQ("\"" + std::string(80, 'b') + "\"\xE2\x80\xA6 (100000 characters)", echoText(std::string(100000, 'b')));
 }
 
 TEST(ScriptQuote, EscapesWhatWouldBreakTheLine)

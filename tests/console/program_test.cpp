@@ -132,6 +132,46 @@ TEST(Program, StrictStopsAtTheFirstBadLine)
     EXPECT_EQ("tSum(1, 1) -> 2\nline 2, column 1: tSum takes 2 or 3 arguments (int, int [, int]), got 1\n", run.out);
 }
 
+TEST(Program, HelpAndQuitAtThePrompt)
+{
+    const Outcome run = zubhost("- " + kExtender, "help\ntSum(1, 1)\nquit\ntSum(2, 2)\n");
+    EXPECT_EQ(0u, run.exitCode) << run.err;
+    EXPECT_NE(std::string::npos, run.out.find("\n  quit  ")) << run.out;
+    EXPECT_NE(std::string::npos, run.out.find("tSum(1, 1) -> 2\n")) << run.out;
+    EXPECT_EQ(std::string::npos, run.out.find("tSum(2, 2)")) << "nothing runs after quit: " << run.out;
+}
+
+TEST(Program, InteractiveWithoutADisplaySaysSoAndExitsTwo)
+{
+    // The tests' prefix has the null graphics driver: no user could see the dialog.
+    const Outcome run = zubhost("--interactive - " + kExtender, "tSum(1, 1)\n");
+    EXPECT_EQ(2u, run.exitCode);
+    EXPECT_NE(std::string::npos, run.err.find("cannot wait for a user")) << run.err;
+    EXPECT_EQ("", run.out);
+}
+
+TEST(Program, HelpShowsTheReferenceEntryOrTheNearestNames)
+{
+    const Outcome entry = zubhost("--help LVDELETEITEM");
+    EXPECT_EQ(0u, entry.exitCode) << entry.err;
+    EXPECT_EQ(0u, entry.out.find("## lvDeleteItem\n")) << entry.out;
+    EXPECT_NE(std::string::npos, entry.out.find("| Scope |")) << entry.out;
+    EXPECT_EQ(std::string::npos, entry.out.find("\n## ")) << "the next entry is not shown: " << entry.out;
+
+    const Outcome slip = zubhost("--help lvInsertItm");
+    EXPECT_EQ(2u, slip.exitCode);
+    EXPECT_NE(std::string::npos, slip.err.find("unknown command lvInsertItm; did you mean lvInsertItem?")) << slip.err;
+}
+
+TEST(Program, CommonControlsOfVersionSixUnlessClassic)
+{
+    // BCM_GETIDEALSIZE (0x1601) is a message of the version 6 button alone; the text's
+    // characters take the size it writes.
+    const std::string script = "$b = control BUTTON 10 10 80 24 0 \"Press\"\nsend $b 0x1601 0 \"12345678\"\n";
+    EXPECT_NE(std::string::npos, zubhost("- " + kExtender, script).out.find("send $b 0x1601 0 \"12345678\" -> 1"));
+    EXPECT_NE(std::string::npos, zubhost("--classic - " + kExtender, script).out.find("send $b 0x1601 0 \"12345678\" -> 0"));
+}
+
 TEST(Program, CrashingCommandIsReportedWithItsLineAndExitCodeThree)
 {
     const Outcome run = zubhost("- " + kExtender, "tSum(1, 1)\n\ntCrash()\ntSum(2, 2)\n");

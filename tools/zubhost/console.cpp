@@ -1,6 +1,8 @@
 #include "console.h"
 
 #include "files.h"
+#include "kinds.h"
+#include "reference.h"
 #include "text.h"
 
 #include <commctrl.h>
@@ -71,7 +73,13 @@ const Key kKeys[] = {
 
 std::string render(const Value& value)
 {
-    if (value.isText()) return script::quote(value.text);
+    if (value.isText()) return script::echoText(value.text);
+    if (value.handle == Value::Handle::ImageList && value.integer != 0) {
+        char text[64];
+        std::snprintf(text, sizeof text, "image list 0x%08X", static_cast<unsigned>(value.integer));
+        return text;
+    }
+    if (value.handle == Value::Handle::Window && !isWindowHandle(value.integer)) return "a destroyed window";
     if (isWindowHandle(value.integer)) {
         char text[64];
         std::snprintf(text, sizeof text, "window 0x%08X", static_cast<unsigned>(value.integer));
@@ -98,6 +106,7 @@ struct Console::Prepared {
     int index = 0;
     std::vector<Arg> args;
     std::string echo;
+    std::optional<std::string> warning; // argument 1 is a window of a kind the command does not drive
 };
 
 Console::Console(Host& host, Dialog& dialog, NoteCatcher& notes, std::ostream& out)
@@ -107,7 +116,8 @@ Console::Console(Host& host, Dialog& dialog, NoteCatcher& notes, std::ostream& o
         if (entry.kind == kCommandEntry) m_commands.emplace(lower(entry.name), entry.index);
         if (entry.kind == kConstantEntry) m_constants.emplace(lower(entry.name), entry.value);
     }
-    m_variables["dialog"] = Value::ofInteger(static_cast<int32_t>(reinterpret_cast<INT_PTR>(m_dialog.hwnd())));
+    m_variables["dialog"] =
+        Value::ofHandle(static_cast<int32_t>(reinterpret_cast<INT_PTR>(m_dialog.hwnd())), Value::Handle::Window);
     m_variables["temp"] = Value::ofText(tempPath());
     m_notes.clear();
 }
@@ -163,7 +173,7 @@ void Console::runStatement(const Statement& s)
     }
     switch (s.kind) {
     case Statement::Kind::Empty: return;
-    case Statement::Kind::Call: perform(prepare(s.call), ""); return;
+    case Statement::Kind::Call: perform(prepareAndWarn(s.call), ""); return;
     case Statement::Kind::Assign: {
         const std::vector<Value> values = resolveAll(s.operands);
         if (values.size() == 1) {
@@ -190,6 +200,8 @@ void Console::runStatement(const Statement& s)
         return;
     }
     case Statement::Kind::Dialog: dialogSize(s); return;
+    case Statement::Kind::Help: help(s); return;
+    case Statement::Kind::Quit: m_finished = true; return;
     }
 }
 
@@ -205,8 +217,28 @@ Value Console::resolve(const Operand& o) const
     }
     case Operand::Kind::Constant: {
         const auto found = m_constants.find(lower(o.text));
-        if (found == m_constants.end()) throw LineError{"unknown constant " + o.text + " (not in the table)", o.column};
+        if (found == m_constants.end()) {
+            const auto nearest = reference::nearestNames(o.text, tableNames(m_host.table(), kConstantEntry));
+            throw LineError{reference::unknownName("constant", o.text, nearest), o.column};
+        }
         return Value::ofInteger(found->second);
+    }
+    case Operand::Kind::Join: {
+        // Texts join with what stands beside them; numbers alone side by side are more
+        // likely a missing comma.
+        std::string joined;
+        bool anyText = false;
+        for (const Operand& part : o.parts) {
+            const Value v = resolve(part);
+            anyText = anyText || v.isText();
+            joined += textOf(v);
+        }
+        if (!anyText) {
+            throw LineError{"expected ',' or ')', not " + o.parts[1].source +
+                                " (values side by side join into one text only when one of them is a text)",
+                            o.parts[1].column};
+        }
+        return Value::ofText(joined);
     }
     case Operand::Kind::Word: break;
     }
@@ -226,11 +258,15 @@ std::string Console::echo(const Operand& o) const
 {
     switch (o.kind) {
     case Operand::Kind::Variable: {
+        // Handles by the variable's name, since their numbers differ from run to run.
         const Value v = resolve(o);
-        if (!v.isText() && isWindowHandle(v.integer)) return "$" + o.text;
+        if (v.handle == Value::Handle::Window && !isWindowHandle(v.integer)) return "$" + o.text + " (destroyed)";
+        if (v.handle == Value::Handle::ImageList || (!v.isText() && isWindowHandle(v.integer))) return "$" + o.text;
         return "$" + o.text + "=" + render(v);
     }
     case Operand::Kind::Constant: return o.source + "=" + render(resolve(o));
+    case Operand::Kind::Join: return echoAll(o.parts, " ");
+    case Operand::Kind::Text: return o.text.size() > 200 ? script::echoText(o.text) : o.source;
     default: return o.source;
     }
 }
@@ -257,7 +293,7 @@ HWND Console::window(const Operand& o) const
 int32_t Console::integer(const Operand& o, const char* what) const
 {
     const Value v = resolve(o);
-    if (v.isText()) throw LineError{std::string(what) + ", not the text " + script::quote(v.text), o.column};
+    if (v.isText()) throw LineError{std::string(what) + ", not the text " + script::echoText(v.text), o.column};
     return v.integer;
 }
 
@@ -266,16 +302,16 @@ std::string Console::text(const Operand& o) const { return textOf(resolve(o)); }
 Console::Prepared Console::prepare(const script::Call& call) const
 {
     const auto found = m_commands.find(lower(call.name));
-    if (found == m_commands.end()) throw LineError{"unknown command " + call.name + " (not in the table)", call.column};
+    if (found == m_commands.end()) {
+        const auto nearest = reference::nearestNames(call.name, tableNames(m_host.table(), kCommandEntry));
+        throw LineError{reference::unknownName("command", call.name, nearest), call.column};
+    }
     const EntryInfo* entry = nullptr;
     for (const EntryInfo& e : m_host.table()) {
         if (e.index == found->second) entry = &e;
     }
-    script::Signature signature;
+    script::Signature signature = signatureOf(*entry);
     signature.name = call.name;
-    signature.required = entry->required;
-    signature.optional = entry->optional;
-    signature.argTypes = entry->argTypes;
 
     const std::vector<Value> values = resolveAll(call.args);
     if (auto problem = script::checkArguments(signature, values)) throw LineError{*problem, call.column};
@@ -286,6 +322,17 @@ Console::Prepared Console::prepare(const script::Call& call) const
     p.index = entry->index;
     for (const Value& v : values) p.args.push_back(v.isText() ? Arg(v.text) : Arg(static_cast<long>(v.integer)));
     p.echo = call.name + "(" + echoAll(call.args, ", ") + ")";
+    if (!values.empty() && !values[0].isText() && isWindowHandle(values[0].integer)) {
+        const HWND window = reinterpret_cast<HWND>(static_cast<INT_PTR>(values[0].integer));
+        p.warning = script::wrongKind(call.name, echo(call.args[0]), className(window));
+    }
+    return p;
+}
+
+Console::Prepared Console::prepareAndWarn(const script::Call& call)
+{
+    Prepared p = prepare(call);
+    if (p.warning) line(*p.warning);
     return p;
 }
 
@@ -303,12 +350,12 @@ void Console::perform(const Prepared& call, const std::string& prefix)
         } else {
             delivered = Value::ofInteger(result.integer);
         }
+        if (result.type == kIntegerValue && script::givesImageList(call.name)) delivered.handle = Value::Handle::ImageList;
         shown = render(delivered);
         if (result.type != kIntegerValue && result.type != kTextValue) shown += " (value type " + std::to_string(result.type) + ")";
         if (result.completions > 1) shown += " (delivered " + std::to_string(result.completions) + " times)";
     }
-    if (!call.target.empty()) assign(call.target, delivered);
-    m_variables["_"] = delivered;
+    keepResult(call.target, delivered);
     line(prefix + (call.target.empty() ? "" : "$" + call.target + " = ") + call.echo + " -> " + shown);
     flushNotes();
 }
@@ -342,8 +389,7 @@ void Console::control(const Statement& s)
     // A dialog gives its controls its font.
     SendMessageA(made, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     const Value handle = Value::ofInteger(static_cast<int32_t>(reinterpret_cast<INT_PTR>(made)));
-    if (!s.target.empty()) assign(s.target, handle);
-    m_variables["_"] = handle;
+    keepResult(s.target, handle);
     line((s.target.empty() ? "" : "$" + s.target + " = ") + "control " + s.word + " " + echoAll(ops, " ") + " -> " +
          render(handle));
 }
@@ -371,7 +417,7 @@ void Console::type(const Statement& s)
     HWND target = window(s.operands[0]);
     const std::string typed = text(s.operands[1]);
     std::optional<Prepared> then;
-    if (s.then) then = prepare(*s.then);
+    if (s.then) then = prepareAndWarn(*s.then);
     SetFocus(target);
     Dialog::pump();
     for (char c : typed) {
@@ -379,7 +425,9 @@ void Console::type(const Statement& s)
         Dialog::pump();
         if (then) perform(*then, "type " + echo(s.operands[0]) + " " + script::quote(std::string(1, c)) + " then ");
     }
-    if (!then) line("type " + echo(s.operands[0]) + " " + script::quote(typed) + " -> " + script::quote(windowText(target)));
+    if (!then) {
+        line("type " + echo(s.operands[0]) + " " + script::echoText(typed) + " -> " + script::echoText(windowText(target)));
+    }
 }
 
 void Console::key(const Statement& s)
@@ -392,7 +440,7 @@ void Console::key(const Statement& s)
         if (s.word == k.name) key = &k;
     }
     std::optional<Prepared> then;
-    if (s.then) then = prepare(*s.then);
+    if (s.then) then = prepareAndWarn(*s.then);
     SetFocus(target);
     Dialog::pump();
     const UINT scan = MapVirtualKeyA(key->vk, 0 /* MAPVK_VK_TO_VSC */);
@@ -407,7 +455,7 @@ void Console::key(const Statement& s)
         if (then) perform(*then, shown + " then ");
     }
     if (!then) {
-        line(shown + (count > 1 ? " " + std::to_string(count) : "") + " -> " + script::quote(windowText(target)));
+        line(shown + (count > 1 ? " " + std::to_string(count) : "") + " -> " + script::echoText(windowText(target)));
     }
 }
 
@@ -447,7 +495,7 @@ void Console::send(const Statement& s)
         SendMessageA(target, static_cast<UINT>(message), static_cast<WPARAM>(static_cast<uint32_t>(wParam)),
                      lParam.isText() ? reinterpret_cast<LPARAM>(lParam.text.c_str()) : static_cast<LPARAM>(lParam.integer));
     const Value shown = Value::ofInteger(static_cast<int32_t>(reply));
-    m_variables["_"] = shown;
+    keepResult("", shown);
     line("send " + echoAll(s.operands, " ") + " -> " + render(shown));
 }
 
@@ -475,7 +523,25 @@ void Console::dialogSize(const Statement& s)
     if (s.operands.size() > 2) SetWindowTextA(dialog, text(s.operands[2]).c_str());
 }
 
-void Console::assign(const std::string& name, const Value& value) { m_variables[name] = value; }
+void Console::help(const Statement& s)
+{
+    const std::string problem = printHelp(m_host.table(), s.word, m_out);
+    if (!problem.empty()) throw LineError{problem, 0};
+}
+
+void Console::assign(const std::string& name, Value value)
+{
+    if (!value.isText() && value.handle == Value::Handle::None && isWindowHandle(value.integer)) {
+        value.handle = Value::Handle::Window; // remembered, to echo the variable by its name once it is destroyed
+    }
+    m_variables[name] = std::move(value);
+}
+
+void Console::keepResult(const std::string& target, const Value& value)
+{
+    if (!target.empty()) assign(target, value);
+    assign("_", value);
+}
 
 void Console::line(const std::string& text) { m_out << text << '\n' << std::flush; }
 
@@ -515,11 +581,7 @@ void printTable(Host& host, std::ostream& out)
         std::string other;
         if (e.kind == kCommandEntry) {
             kind = "command";
-            script::Signature signature;
-            signature.required = e.required;
-            signature.optional = e.optional;
-            signature.argTypes = e.argTypes;
-            detail = "(" + script::describeArguments(signature) + ")";
+            detail = "(" + script::describeArguments(signatureOf(e)) + ")";
         } else if (e.kind == kConstantEntry) {
             kind = "constant";
             char hex[16];

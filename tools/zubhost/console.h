@@ -30,6 +30,8 @@ public:
     void pump();
 
     int failures() const { return m_failures; }
+    // True once a quit (or exit) statement has run: no more lines are wanted.
+    bool finished() const { return m_finished; }
     const script::Value* variable(const std::string& name) const;
 
     // The line now running, for a crash report.
@@ -48,6 +50,9 @@ private:
     std::string text(const script::Operand& operand) const;
 
     Prepared prepare(const script::Call& call) const;
+    // Prepares the call and prints the warning when argument 1 is a window of another
+    // kind than the command drives.
+    Prepared prepareAndWarn(const script::Call& call);
     void perform(const Prepared& call, const std::string& prefix);
 
     void control(const script::Statement& s);
@@ -59,8 +64,11 @@ private:
     void send(const script::Statement& s);
     void print(const script::Statement& s);
     void dialogSize(const script::Statement& s);
+    void help(const script::Statement& s);
 
-    void assign(const std::string& name, const script::Value& value);
+    void assign(const std::string& name, script::Value value);
+    // A result for the variable that receives it, if any, and for $_.
+    void keepResult(const std::string& target, const script::Value& value);
     void line(const std::string& text);
     void flushNotes();
 
@@ -72,6 +80,7 @@ private:
     std::map<std::string, int32_t> m_constants;   // lower-case name -> value
     std::map<std::string, script::Value> m_variables;
     int m_failures = 0;
+    bool m_finished = false;
     int m_nextChildId = 1000;
     DWORD m_lastPump = 0;
 };
@@ -80,11 +89,28 @@ private:
 // "window 0x... [class]"), a text quoted.
 std::string render(const script::Value& value);
 
+// The table's names of one kind (kCommandEntry, kConstantEntry) as a script writes them:
+// the reference's spelling (lvInsertItem), or the table's own lower case where the
+// reference has no entry.
+std::vector<std::string> tableNames(const std::vector<EntryInfo>& table, LONG kind);
+
+// What the table says about a command's arguments.
+script::Signature signatureOf(const EntryInfo& entry);
+
+// Prints help: with no name, the statements and the commands by family; with a name, the
+// reference's entry of that command or constant, or a family's general rules. Gives the
+// reason when the name is unknown (with the nearest names of the table), or empty.
+std::string printHelp(const std::vector<EntryInfo>& table, std::string_view name, std::ostream& out);
+
 // The identity and the table as the host sees them, as --table prints them.
 void printTable(Host& host, std::ostream& out);
 
 // Dispatches messages for the given time.
 void pumpFor(int milliseconds);
+
+// True when the screen can be read: a display shows the windows (not so under Wine's
+// null graphics driver, where reading the screen fails).
+bool screenAvailable();
 
 // Saves a picture of the window as it shows on the screen, as PNG; the reason when it
 // could not, or empty.

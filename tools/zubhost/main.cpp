@@ -2,13 +2,16 @@
 //
 //   zubhost --table [DLL]                  identity and table, as the host sees them
 //   zubhost [options] SCRIPT [DLL]         runs a script, printing every call
-//   zubhost [options] - [DLL]              statements from standard input
+//   zubhost [options] - [DLL]              statements from standard input (a prompt at a
+//                                          terminal; help, quit)
 //
-// Options: --interactive (message boxes and the dialog are left to the user),
-// --strict (stop at the first line that cannot run), --shot FILE.png (a picture of
+// Options: --interactive (message boxes and the dialog are left to the user; needs a display),
+// --strict (stop at the first line that cannot run), --classic (the classic common
+// controls instead of version 6), --shot FILE.png (a picture of
 // the dialog when the script ends).
 #include "console.h"
 #include "files.h"
+#include "resource.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -30,8 +33,11 @@ constexpr int kCrashed = 3;
 
 const char kUsage[] =
     "usage: zubhost --table [DLL]\n"
-    "       zubhost [--interactive] [--strict] [--shot FILE.png] SCRIPT|- [DLL]\n"
-    "DLL defaults to korvanet.dll beside zubhost.exe; - reads statements from standard input.\n";
+    "       zubhost --help [NAME] [DLL]\n"
+    "       zubhost [--interactive] [--strict] [--classic] [--shot FILE.png] SCRIPT|- [DLL]\n"
+    "DLL defaults to korvanet.dll beside zubhost.exe; - reads statements from standard input.\n"
+    "--help NAME shows the reference of a command or constant (lvDeleteItem, @LEFT) or of a\n"
+    "family (listviews); the statement help lists them all.\n";
 
 LONG WINAPI reportCrash(EXCEPTION_POINTERS* info)
 {
@@ -110,6 +116,10 @@ struct InputLines {
             if (first && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
             first = false;
             if (!line.empty() && line.back() == '\r') line.pop_back();
+            // Ctrl-Z then Enter ends the input at a Windows console (the console itself
+            // reports the end); where Ctrl-Z or Ctrl-D comes through as a character (Wine's
+            // console in a terminal passes Ctrl-D and drops Ctrl-Z), it ends it here.
+            if (!line.empty() && (line[0] == '\x1A' || line[0] == '\x04')) break;
             input->push(line);
         }
         input->push(std::nullopt);
@@ -119,8 +129,11 @@ struct InputLines {
 
 struct Options {
     bool table = false;
+    bool help = false;
+    std::string helpName; // with --help: the command, constant or family asked about
     bool interactive = false;
     bool strict = false;
+    bool classic = false;
     std::string shot;
     std::string script; // a file, or "-" for standard input; empty with --table
     std::string dll;
@@ -137,10 +150,11 @@ std::variant<Options, int> readOptions(int argc, char** argv)
         if (a == "--table") options.table = true;
         else if (a == "--interactive") options.interactive = true;
         else if (a == "--strict") options.strict = true;
+        else if (a == "--classic") options.classic = true;
         else if (a == "--shot" && i + 1 < argc) options.shot = argv[++i];
         else if (a == "--help" || a == "-h" || a == "/?") {
-            std::fputs(kUsage, stdout);
-            return 0;
+            options.help = true;
+            if (i + 1 < argc && argv[i + 1][0] != '-') options.helpName = argv[++i];
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
             std::fprintf(stderr, "zubhost: unknown option %s\n%s", a.c_str(), kUsage);
             return kCannotStart;
@@ -148,8 +162,8 @@ std::variant<Options, int> readOptions(int argc, char** argv)
             positional.push_back(a);
         }
     }
-    // The script (none with --table), then the DLL if given.
-    const size_t needed = options.table ? 0 : 1;
+    // The script (none with --table or --help), then the DLL if given.
+    const size_t needed = options.table || options.help ? 0 : 1;
     if (positional.size() < needed || positional.size() > needed + 1) {
         std::fputs(kUsage, stderr);
         return kCannotStart;
@@ -157,6 +171,27 @@ std::variant<Options, int> readOptions(int argc, char** argv)
     if (needed == 1) options.script = positional[0];
     options.dll = positional.size() > needed ? positional[needed] : besideThisProgram("korvanet.dll");
     return options;
+}
+
+// --help: the usage, or the reference of a name. The extender's table, when it loads,
+// gives the names that an unknown one is matched against.
+int printHelp(const Options& options)
+{
+    if (options.helpName.empty()) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    std::vector<zub::EntryInfo> table;
+    try {
+        zub::Host host(options.dll);
+        table = host.table();
+    } catch (const std::exception&) {
+        // Without the extender the reference's own names serve.
+    }
+    const std::string problem = zub::console::printHelp(table, options.helpName, std::cout);
+    if (problem.empty()) return 0;
+    std::fprintf(stderr, "zubhost: %s\n", problem.c_str());
+    return kCannotStart;
 }
 
 // Crashes reported with their line, no system error boxes, and lines that end in a
@@ -168,11 +203,38 @@ void prepareProcess()
     _setmode(_fileno(stdout), _O_BINARY);
 }
 
+// The common controls of version 6 for every window the console and the extender make
+// from now on: the manifest resource's activation context, active for the rest of the
+// process. A host whose program carries that manifest shows the controls so; without
+// it (--classic) they are the classic controls. False, with the reason printed, when the
+// context cannot be made.
+bool useCommonControls6()
+{
+    ACTCTXA request = {};
+    request.cbSize = sizeof request;
+    request.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    request.hModule = GetModuleHandleA(nullptr);
+    request.lpResourceName = MAKEINTRESOURCEA(ZUBHOST_COMMON_CONTROLS_6);
+    const HANDLE context = CreateActCtxA(&request);
+    ULONG_PTR cookie = 0;
+    if (context == INVALID_HANDLE_VALUE || !ActivateActCtx(context, &cookie)) {
+        std::fprintf(stderr, "zubhost: cannot use the common controls of version 6 (error %lu)\n", GetLastError());
+        return false;
+    }
+    return true;
+}
+
+// Registers the common control classes of the version the process uses: the library is
+// looked up through the active context (version 6, or the classic one with --classic).
 void initCommonControls()
 {
+    const HMODULE library = LoadLibraryA("comctl32.dll");
+    using InitProc = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    const auto init = reinterpret_cast<InitProc>(
+        reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControlsEx")));
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES | ICC_INTERNET_CLASSES | ICC_ANIMATE_CLASS |
                                                 ICC_PROGRESS_CLASS | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
-    InitCommonControlsEx(&icc);
+    if (init != nullptr) init(&icc);
 }
 
 // The extender loaded as the host loads it; nothing, with the reason printed, when it
@@ -200,7 +262,7 @@ std::optional<std::vector<std::string>> readScript(const std::string& path)
 
 void runLines(zub::console::Console& console, const std::vector<std::string>& lines, bool strict)
 {
-    for (size_t i = 0; i < lines.size(); ++i) {
+    for (size_t i = 0; i < lines.size() && !console.finished(); ++i) {
         if (!console.run(lines[i], static_cast<int>(i) + 1) && strict) return;
     }
 }
@@ -221,7 +283,13 @@ void runInput(zub::console::Console& console, HWND dialog, bool strict)
     int number = 0;
     bool ended = false;
     bool stopped = false;
-    if (prompting) prompt();
+    if (prompting) {
+        std::fputs("zubhost: one statement a line; help lists the commands and statements, help NAME shows one;\n"
+                   "quit, or the end of the input (Ctrl-Z then Enter; in a terminal under Wine, Ctrl-D then Enter),\n"
+                   "ends.\n",
+                   stderr);
+        prompt();
+    }
     while (!ended && !stopped && IsWindow(dialog)) {
         MsgWaitForMultipleObjects(1, &input.ready, FALSE, INFINITE, QS_ALLINPUT);
         zub::Dialog::pump();
@@ -233,7 +301,8 @@ void runInput(zub::console::Console& console, HWND dialog, bool strict)
             }
             if (!console.run(*line, ++number) && strict) stopped = true;
             console.pump(); // typed by hand: the dialog shows each line's work at once
-            if (prompting) prompt();
+            if (console.finished()) stopped = true;
+            if (prompting && !stopped) prompt();
         }
     }
 }
@@ -250,9 +319,31 @@ bool savePicture(HWND dialog, const std::string& path)
 // The user looks at the controls and closes the dialog when done.
 void waitForUser(HWND dialog)
 {
+    if (IsWindow(dialog)) {
+        std::fputs("zubhost: the dialog stays until it is closed\n", stderr);
+        std::fflush(stderr);
+    }
     while (IsWindow(dialog)) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 200, QS_ALLINPUT);
         zub::Dialog::pump();
+    }
+}
+
+// The dialog, or nothing with the reason printed. On a fresh Wine prefix the first
+// windows can fail while the prefix's desktop is still starting: a few tries, briefly.
+std::optional<zub::Dialog> makeDialog(const char* title)
+{
+    constexpr int kTries = 10;
+    for (int attempt = 1;; ++attempt) {
+        try {
+            return std::optional<zub::Dialog>(std::in_place, 800, 600, title);
+        } catch (const std::runtime_error& e) {
+            if (attempt == kTries) {
+                std::fprintf(stderr, "zubhost: %s\n", e.what());
+                return std::nullopt;
+            }
+            Sleep(200);
+        }
     }
 }
 
@@ -269,7 +360,10 @@ int runScript(zub::Host& host, const Options& options)
 
     // The dialog goes before the extender is unloaded, in case the extender's code
     // still serves its windows.
-    zub::Dialog dialog(800, 600, ("zubhost - " + (fromInput ? std::string("input") : baseName(options.script))).c_str());
+    std::optional<zub::Dialog> made =
+        makeDialog(("zubhost - " + (fromInput ? std::string("input") : baseName(options.script))).c_str());
+    if (!made) return kCannotStart;
+    zub::Dialog& dialog = *made;
     zub::NoteCatcher notes;
     notes.answer = !options.interactive;
     host.window = dialog.hwnd();
@@ -286,15 +380,21 @@ int runScript(zub::Host& host, const Options& options)
     return status;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// What the command line asks for; the exit code.
+int run(int argc, char** argv)
 {
-    prepareProcess();
     const std::variant<Options, int> parsed = readOptions(argc, argv);
     if (const int* exitCode = std::get_if<int>(&parsed)) return *exitCode;
     const Options& options = std::get<Options>(parsed);
+    if (options.help) return printHelp(options);
 
+    if (options.interactive && !zub::console::screenAvailable()) {
+        std::fputs("zubhost: --interactive cannot wait for a user: there is no display to show the dialog on "
+                   "(Wine's null graphics driver?); run without --interactive, or on a display\n",
+                   stderr);
+        return kCannotStart;
+    }
+    if (!options.classic && !useCommonControls6()) return kCannotStart;
     initCommonControls();
     std::optional<zub::Host> host = loadExtender(options.dll);
     if (!host) return kCannotStart;
@@ -303,4 +403,23 @@ int main(int argc, char** argv)
         return 0;
     }
     return runScript(*host, options);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    prepareProcess();
+    // Whatever fails is reported as the console's own failure, never by the runtime's
+    // "terminate called".
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& e) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "zubhost: %s\n", e.what());
+    } catch (...) {
+        std::fflush(stdout);
+        std::fputs("zubhost: an unexpected failure\n", stderr);
+    }
+    return kCannotStart;
 }

@@ -197,6 +197,14 @@ Operand toOperand(const Token& t)
     return o;
 }
 
+std::string describe(const Token& t);
+
+// What an operand in an unexpected place is called: "unexpected word garbage".
+std::string unexpected(const Token& t)
+{
+    return "unexpected " + (t.kind == Token::Kind::Word ? "word " + t.text : describe(t));
+}
+
 std::string describe(const Token& t)
 {
     switch (t.kind) {
@@ -212,8 +220,9 @@ std::string describe(const Token& t)
 
 // The statements that begin with a keyword. Each takes from least to most operands;
 // the usage names the statement in the messages about them. "control" reads a class
-// before its operands, and "key" a key name after the window (its usage is the
-// message when the window is missing).
+// before its operands, "key" a key name after the window (its usage is the message when
+// the window is missing), and "help" a name. The synopsis and purpose are what help
+// shows; a keyword without a synopsis is another word for the one before it.
 struct Keyword {
     const char* word;
     Statement::Kind kind;
@@ -221,22 +230,37 @@ struct Keyword {
     size_t most;
     const char* usage;
     bool then; // may end in "then CALL"
+    const char* synopsis;
+    const char* purpose;
 };
 
 constexpr size_t kAnyNumber = 1 << 20;
 
 const Keyword kKeywords[] = {
     {"control", Statement::Kind::Control, 4, 6,
-     "control (a class, x, y, width, height, then an optional style and text)", false},
-    {"add", Statement::Kind::Add, 2, kAnyNumber, "add (a list box or combo box, then one text or more)", false},
-    {"type", Statement::Kind::Type, 2, 2, "type (a window, then a text)", true},
-    {"key", Statement::Kind::Key, 1, 2, "key needs a window", true},
-    {"select", Statement::Kind::Select, 3, 3, "select (a window, a start and an end)", false},
-    {"hover", Statement::Kind::Hover, 1, 1, "hover (a window)", false},
-    {"send", Statement::Kind::Send, 2, 4, "send (a window, a message, then an optional wParam and lParam)", false},
-    {"print", Statement::Kind::Print, 0, kAnyNumber, "print", false},
-    {"wait", Statement::Kind::Wait, 1, 1, "wait (milliseconds)", false},
-    {"dialog", Statement::Kind::Dialog, 2, 3, "dialog (a width, a height and an optional title)", false},
+     "control (a class, x, y, width, height, then an optional style and text)", false,
+     "[$v =] control CLASS x y w h [style [text]]", "creates a child window of the dialog"},
+    {"add", Statement::Kind::Add, 2, kAnyNumber, "add (a list box or combo box, then one text or more)", false,
+     "add TARGET text ...", "adds entries to a list box or combo box"},
+    {"type", Statement::Kind::Type, 2, 2, "type (a window, then a text)", true, "type TARGET text [then CALL]",
+     "types the text into the window, one character at a time"},
+    {"key", Statement::Kind::Key, 1, 2, "key needs a window", true, "key TARGET NAME [count] [then CALL]",
+     "presses a key: backspace delete enter tab escape left right up down home end"},
+    {"select", Statement::Kind::Select, 3, 3, "select (a window, a start and an end)", false,
+     "select TARGET start end", "selects characters, as a user drags the mouse"},
+    {"hover", Statement::Kind::Hover, 1, 1, "hover (a window)", false, "hover TARGET",
+     "puts the mouse pointer on the window"},
+    {"send", Statement::Kind::Send, 2, 4, "send (a window, a message, then an optional wParam and lParam)", false,
+     "send TARGET message [wParam [lParam]]", "sends a raw message"},
+    {"print", Statement::Kind::Print, 0, kAnyNumber, "print", false, "print value ...", "prints the values"},
+    {"wait", Statement::Kind::Wait, 1, 1, "wait (milliseconds)", false, "wait milliseconds",
+     "lets the dialog run for a while"},
+    {"dialog", Statement::Kind::Dialog, 2, 3, "dialog (a width, a height and an optional title)", false,
+     "dialog width height [title]", "sets the dialog's client size and title"},
+    {"help", Statement::Kind::Help, 0, 1, "help (an optional command or constant name)", false, "help [NAME]",
+     "lists the commands, or shows the reference of one command or constant"},
+    {"quit", Statement::Kind::Quit, 0, 0, "quit", false, "quit", "ends the run (exit does too)"},
+    {"exit", Statement::Kind::Quit, 0, 0, "exit", false, nullptr, nullptr},
 };
 
 const Keyword* findKeyword(std::string_view word)
@@ -319,6 +343,8 @@ private:
             controlOperands(s, keyword);
         } else if (keyword.kind == Statement::Kind::Key) {
             keyOperands(s, keyword);
+        } else if (keyword.kind == Statement::Kind::Help) {
+            helpOperand(s);
         } else {
             s.operands = values(keyword.least, keyword.most, keyword.usage);
         }
@@ -333,7 +359,7 @@ private:
         }
         s.word = next().text;
         s.operands = values(keyword.least, keyword.most, keyword.usage);
-        if (peek().kind != Token::Kind::End) fail(peek().column, "unexpected " + describe(peek()));
+        if (peek().kind != Token::Kind::End) fail(peek().column, unexpected(peek()));
     }
 
     void keyOperands(Statement& s, const Keyword& keyword)
@@ -352,6 +378,18 @@ private:
         if (isValue(peek())) s.operands.push_back(toOperand(next()));
     }
 
+    // help takes a bare name or a constant: help lvDeleteItem, help @LEFT.
+    void helpOperand(Statement& s)
+    {
+        const Token& name = peek();
+        if (name.kind == Token::Kind::End) return;
+        if (name.kind != Token::Kind::Word && name.kind != Token::Kind::Constant) {
+            fail(name.column, "help takes a command or constant name, not " + describe(name));
+        }
+        s.word = next().text;
+        if (peek().kind != Token::Kind::End) fail(peek().column, "help takes one name");
+    }
+
     const Token& peek() const { return m_tokens[m_pos]; }
     const Token& peekAt(size_t ahead) const { return m_tokens[std::min(m_pos + ahead, m_tokens.size() - 1)]; }
     Token next()
@@ -363,7 +401,7 @@ private:
 
     void expectEnd()
     {
-        if (peek().kind != Token::Kind::End) fail(peek().column, "unexpected " + describe(peek()) + " after the call");
+        if (peek().kind != Token::Kind::End) fail(peek().column, unexpected(peek()) + " after the call");
     }
 
     Operand value(const std::string& what)
@@ -414,6 +452,21 @@ private:
         s.then = std::move(c);
     }
 
+    // An argument: a value, or values side by side that are joined into one text, as in
+    // an assignment ($temp "strip.bmp").
+    Operand argument()
+    {
+        Operand first = value("expected a value");
+        if (!isValue(peek())) return first;
+        Operand joined;
+        joined.kind = Operand::Kind::Join;
+        joined.column = first.column;
+        joined.parts.push_back(std::move(first));
+        while (isValue(peek())) joined.parts.push_back(toOperand(next()));
+        for (const Operand& part : joined.parts) joined.source += (joined.source.empty() ? "" : " ") + part.source;
+        return joined;
+    }
+
     Call call()
     {
         Call c;
@@ -427,7 +480,7 @@ private:
         }
         for (;;) {
             if (peek().kind == Token::Kind::End) fail(peek().column, "the call lacks its closing ')'");
-            c.args.push_back(value("expected a value"));
+            c.args.push_back(argument());
             const Token& sep = peek();
             if (sep.kind == Token::Kind::Comma) {
                 next();
@@ -486,6 +539,38 @@ Parsed parseLine(std::string_view line)
     return parsed;
 }
 
+std::string statementSummary()
+{
+    const struct {
+        const char* synopsis;
+        const char* purpose;
+    } calls[] = {
+        {"[$v =] command(arg, ...)", "calls a command of the extender"},
+        {"$v = value [value ...]", "sets a variable; several values are joined into one text"},
+    };
+    // The purposes start in one column and wrap at 92 characters.
+    static constexpr size_t kColumn = 48, kWidth = 92;
+    std::string out;
+    auto row = [&out](const char* synopsis, std::string_view purpose) {
+        std::string line = std::string("  ") + synopsis;
+        line.resize(std::max(line.size() + 2, kColumn), ' ');
+        const size_t column = line.size();
+        while (line.size() + purpose.size() > kWidth) {
+            const size_t cut = purpose.rfind(' ', kWidth - line.size());
+            if (cut == std::string_view::npos || cut == 0) break;
+            out += line + std::string(purpose.substr(0, cut)) + "\n";
+            purpose.remove_prefix(cut + 1);
+            line.assign(column, ' ');
+        }
+        out += line + std::string(purpose) + "\n";
+    };
+    for (const auto& c : calls) row(c.synopsis, c.purpose);
+    for (const Keyword& k : kKeywords) {
+        if (k.synopsis != nullptr) row(k.synopsis, k.purpose);
+    }
+    return out;
+}
+
 const std::vector<std::string>& keyNames()
 {
     static const std::vector<std::string> names = {"backspace", "delete", "enter", "tab", "escape", "left",
@@ -509,6 +594,12 @@ std::string quote(std::string_view text)
         }
     }
     return out + "\"";
+}
+
+std::string echoText(std::string_view text)
+{
+    if (text.size() <= 200) return quote(text);
+    return quote(text.substr(0, 80)) + "\xE2\x80\xA6 (" + std::to_string(text.size()) + " characters)";
 }
 
 std::string describeArguments(const Signature& signature)
@@ -540,7 +631,7 @@ std::optional<std::string> checkArguments(const Signature& signature, const std:
     for (int i = 0; i < given; ++i) {
         if (signature.typeCode(i) == static_cast<int>(ArgType::Integer) && args[i].isText()) {
             return "argument " + std::to_string(i + 1) + " of " + signature.name +
-                   " must be an integer, not the text " + quote(args[i].text);
+                   " must be an integer, not the text " + echoText(args[i].text);
         }
     }
     return std::nullopt;

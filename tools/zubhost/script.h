@@ -13,12 +13,13 @@ namespace zub::script {
 
 // An operand as the script wrote it.
 struct Operand {
-    enum class Kind { Integer, Text, Variable, Constant, Word };
+    enum class Kind { Integer, Text, Variable, Constant, Word, Join };
     Kind kind = Kind::Integer;
     int32_t integer = 0;  // Integer
     std::string text;     // Text: the value; Variable: the name without "$"; Constant: the name with "@"; Word
     std::string source;   // the characters as written
     int column = 0;       // 1-based
+    std::vector<Operand> parts; // Join: values written side by side in an argument, joined into one text
 };
 
 // A command call, with the variable that receives its result, if any.
@@ -44,10 +45,12 @@ struct Statement {
         Print,    // print value...
         Wait,     // wait milliseconds
         Dialog,   // dialog width height [title]
+        Help,     // help [NAME]
+        Quit,     // quit, exit
     };
     Kind kind = Kind::Empty;
     std::string target;             // Assign, Control: the variable name without "$"
-    std::string word;               // Control: the class; Key: the key name (lower case)
+    std::string word;               // Control: the class; Key: the key name (lower case); Help: the name asked about
     std::vector<Operand> operands;  // the statement's operands after its word(s)
     Call call;                      // Call
     std::optional<Call> then;       // Type, Key
@@ -84,12 +87,20 @@ struct Tokenized {
 };
 Tokenized tokenizeLine(std::string_view line);
 
+// The statements as help lists them, a line each: how a statement is written, then
+// what it does.
+std::string statementSummary();
+
 // The named keys that "key" presses.
 const std::vector<std::string>& keyNames();
 
 // A text in script form: double quotes, with \\ \" \n \r \t and \xHH for other
 // control characters.
 std::string quote(std::string_view text);
+
+// A text as a line echoes it: quoted, and a text longer than 200 characters as its
+// first 80, then "… (N characters)".
+std::string echoText(std::string_view text);
 
 // Argument types as the table declares them: four bits an argument.
 enum class ArgType { Integer = 0, Text = 1 };
@@ -106,15 +117,19 @@ struct Signature {
 // The argument list as the host shows it: "int, text [, int]".
 std::string describeArguments(const Signature& signature);
 
-// A value as a call passes it.
+// A value as a call passes it, and what the console knows its number to be: a window
+// (it named one when the value was made; it may be destroyed since) or an image list.
 struct Value {
     enum class Kind { Integer, Text };
+    enum class Handle { None, Window, ImageList };
     Kind kind = Kind::Integer;
     int32_t integer = 0;
     std::string text;
+    Handle handle = Handle::None;
 
-    static Value ofInteger(int32_t v) { return Value{Kind::Integer, v, {}}; }
-    static Value ofText(std::string t) { return Value{Kind::Text, 0, std::move(t)}; }
+    static Value ofInteger(int32_t v) { return Value{Kind::Integer, v, {}, Handle::None}; }
+    static Value ofText(std::string t) { return Value{Kind::Text, 0, std::move(t), Handle::None}; }
+    static Value ofHandle(int32_t v, Handle h) { return Value{Kind::Integer, v, {}, h}; }
     bool isText() const { return kind == Kind::Text; }
 };
 
