@@ -164,6 +164,7 @@ TEST(ScriptParser, ValuesSideBySideInAnArgumentAreJoined)
     EXPECT_EQ("strip.bmp", path.parts[1].text);
     EXPECT_EQ("$temp \"strip.bmp\"", path.source);
     EXPECT_EQ(Operand::Kind::Integer, s.call.args[2].kind);
+    EXPECT_EQ("$a@B\t\"c\"", parsed("f($a@B\t\"c\")").call.args[0].source); // as written, not respaced
 }
 
 TEST(ScriptParser, BadLinesSayWhatAndWhere)

@@ -274,7 +274,7 @@ const Keyword* findKeyword(std::string_view word)
 
 class Parser {
 public:
-    explicit Parser(std::vector<Token> tokens) : m_tokens(std::move(tokens)) {}
+    Parser(std::vector<Token> tokens, std::string_view line) : m_tokens(std::move(tokens)), m_line(line) {}
 
     Statement statement()
     {
@@ -463,7 +463,9 @@ private:
         joined.column = first.column;
         joined.parts.push_back(std::move(first));
         while (isValue(peek())) joined.parts.push_back(toOperand(next()));
-        for (const Operand& part : joined.parts) joined.source += (joined.source.empty() ? "" : " ") + part.source;
+        const Operand& last = joined.parts.back();
+        const size_t start = static_cast<size_t>(joined.column) - 1;
+        joined.source = m_line.substr(start, static_cast<size_t>(last.column) - 1 + last.source.size() - start);
         return joined;
     }
 
@@ -496,6 +498,7 @@ private:
     }
 
     std::vector<Token> m_tokens;
+    std::string_view m_line; // the line the tokens were read from: a joined argument's source
     size_t m_pos = 0;
 };
 
@@ -531,7 +534,7 @@ Parsed parseLine(std::string_view line)
 {
     Parsed parsed;
     try {
-        Parser parser(tokenize(line));
+        Parser parser(tokenize(line), line);
         parsed.statement = parser.statement();
     } catch (const Failure& f) {
         parsed.error = f.error;
