@@ -180,12 +180,14 @@ TEST_F(ConsoleRun, HostSideListsAndRawMessages)
                   "add $lb \"Alpha\" \"Beta\" 3 -> 3 entries",
                   "send $lb 0x0186 1 -> 1",
                   "send $lb 0x0188 -> 1",
+                  "send $lb 0x018B $_=1 -> 3", // $_ as sent, not the reply it then holds
                   "$e = control EDIT 10 120 100 24 0 -> window HWND [Edit]",
-                  "line 6, column 5: add needs a list box or a combo box, not a window of class Edit",
-                  "line 7, column 6: 5 is not a window",
+                  "line 7, column 5: add needs a list box or a combo box, not a window of class Edit",
+                  "line 8, column 6: 5 is not a window",
               }),
               run({"$lb = control LISTBOX 10 10 100 100 0", "add $lb \"Alpha\" \"Beta\" 3", "send $lb 0x0186 1",
-                   "send $lb 0x0188", "$e = control EDIT 10 120 100 24 0", "add $e \"x\"", "type 5 \"x\""}));
+                   "send $lb 0x0188", "send $lb 0x018B $_", "$e = control EDIT 10 120 100 24 0", "add $e \"x\"",
+                   "type 5 \"x\""}));
 }
 
 TEST_F(ConsoleRun, ValuesAndPrint)

@@ -159,8 +159,41 @@ bool Console::run(std::string_view text, int lineNumber)
 
 void Console::pump()
 {
+    releaseListViews();
     Dialog::pump();
     m_lastPump = GetTickCount();
+}
+
+// A visible list view lays itself out again on every insertion while it draws (under
+// Wine some 15 ms an item in report view); with its drawing held it only takes the
+// item. So while extender commands run one after another, the console holds the
+// drawing of the dialog's list views, and gives it back before anything else runs and
+// whenever the dialog is pumped (at least every 100 ms): the list view then lays itself
+// out once and paints what the commands did. List views whose drawing the script
+// switches itself (WM_SETREDRAW through send) are left alone.
+void Console::holdListViews()
+{
+    EnumChildWindows(m_dialog.hwnd(), holdListView, reinterpret_cast<LPARAM>(this));
+}
+
+BOOL CALLBACK Console::holdListView(HWND child, LPARAM self)
+{
+    Console& console = *reinterpret_cast<Console*>(self);
+    std::vector<HWND>& held = console.m_heldListViews;
+    if (IsWindowVisible(child) && className(child) == WC_LISTVIEWA && console.m_scriptRedraw.count(child) == 0 &&
+        std::find(held.begin(), held.end(), child) == held.end()) {
+        SendMessageA(child, WM_SETREDRAW, FALSE, 0);
+        held.push_back(child);
+    }
+    return TRUE;
+}
+
+void Console::releaseListViews()
+{
+    for (HWND view : m_heldListViews) {
+        if (IsWindow(view)) SendMessageA(view, WM_SETREDRAW, TRUE, 0);
+    }
+    m_heldListViews.clear();
 }
 
 void Console::runStatement(const Statement& s)
@@ -170,6 +203,13 @@ void Console::runStatement(const Statement& s)
     if (s.kind == Kind::Type || s.kind == Kind::Key || s.kind == Kind::Select || s.kind == Kind::Hover ||
         s.kind == Kind::Wait) {
         pump();
+    }
+    // Commands run with the list views' drawing held, but for one that scrolls a list view,
+    // which needs its layout current; everything else meets the list views as they draw.
+    if (s.kind == Kind::Call && lower(s.call.name) != "lvscrollto") {
+        holdListViews();
+    } else {
+        releaseListViews();
     }
     switch (s.kind) {
     case Statement::Kind::Empty: return;
@@ -491,12 +531,14 @@ void Console::send(const Statement& s)
     const int32_t wParam = s.operands.size() > 2 ? integer(s.operands[2], "wParam must be an integer") : 0;
     // A text as lParam goes as the address of its characters.
     const Value lParam = s.operands.size() > 3 ? resolve(s.operands[3]) : Value::ofInteger(0);
+    const std::string echoed = echoAll(s.operands, " "); // the values as sent, before $_ takes the reply
+    if (message == WM_SETREDRAW) m_scriptRedraw.insert(target);
     const LRESULT reply =
         SendMessageA(target, static_cast<UINT>(message), static_cast<WPARAM>(static_cast<uint32_t>(wParam)),
                      lParam.isText() ? reinterpret_cast<LPARAM>(lParam.text.c_str()) : static_cast<LPARAM>(lParam.integer));
     const Value shown = Value::ofInteger(static_cast<int32_t>(reply));
     keepResult("", shown);
-    line("send " + echoAll(s.operands, " ") + " -> " + render(shown));
+    line("send " + echoed + " -> " + render(shown));
 }
 
 void Console::print(const Statement& s)

@@ -10,6 +10,7 @@
 
 #include <map>
 #include <ostream>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,9 @@ private:
     struct Prepared;
 
     void runStatement(const script::Statement& statement);
+    void holdListViews();
+    static BOOL CALLBACK holdListView(HWND child, LPARAM self);
+    void releaseListViews();
     script::Value resolve(const script::Operand& operand) const;
     std::vector<script::Value> resolveAll(const std::vector<script::Operand>& operands) const;
     std::string echo(const script::Operand& operand) const;
@@ -83,6 +87,8 @@ private:
     bool m_finished = false;
     int m_nextChildId = 1000;
     DWORD m_lastPump = 0;
+    std::vector<HWND> m_heldListViews;      // list views whose drawing the console holds now
+    std::set<HWND> m_scriptRedraw;          // windows whose drawing the script switches itself
 };
 
 // Formats a value as a result line shows it: an integer in decimal (a window as
