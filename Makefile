@@ -71,15 +71,20 @@ dist:
 	$(STAGES) bootstrap cross
 	$(dist-zip)
 
-# A script's picture (the tour's by default), under its own Xvfb in a Wine prefix with the
-# X11 driver: make shots [SCRIPT=path/to/script.zub] [SHOT=picture.png]; the picture goes
-# to $(BUILD)/<script's name>.png unless SHOT names it.
-SCRIPT ?= samples/tour.zub
-SHOT   ?= $(BUILD)/$(basename $(notdir $(SCRIPT))).png
+# Pictures under their own Xvfb, in a Wine prefix with the X11 driver. Without SCRIPT:
+# the reference's, docs/images/<page>.png from samples/<page>.zub for every family page
+# with a sample of its name, and the tour's, docs/images/tour.png. With SCRIPT: that
+# script's, in SHOT or $(BUILD)/<script's name>.png.
+PICTURED := $(filter $(basename $(notdir $(wildcard samples/*.zub))),$(basename $(notdir $(wildcard docs/*.md))))
 
 shots:
 	$(STAGES) bootstrap cross
-	@tools/shots $(BUILD) $(SCRIPT) $(SHOT)
+ifdef SCRIPT
+	@tools/shots $(BUILD) $(SCRIPT) $(or $(SHOT),$(BUILD)/$(basename $(notdir $(SCRIPT))).png)
+else
+	@tools/shots $(BUILD) samples/tour.zub docs/images/tour.png \
+		$(foreach page,$(PICTURED),samples/$(page).zub docs/images/$(page).png)
+endif
 
 clean:
 	rm -rf $(BUILD)

@@ -9,6 +9,7 @@ using namespace zub::reference;
 
 const char kListViews[] = "# List views\n"
                           "\n"
+                          "![The sample](images/listviews.png)\n"
                           "General rules.\n"
                           "\n"
                           "## lvDeleteItem\n"

@@ -1,6 +1,8 @@
 # Writes OUTPUT, a C++ source that holds the reference pages DOCS_DIR/*.md as texts for
 # the console's help. Run at build time (cmake -P), so the pages have no second copy.
+# The family pages; README.md is the index, whose entries are links, not commands.
 file(GLOB pages "${DOCS_DIR}/*.md")
+list(FILTER pages EXCLUDE REGEX "/README\\.md$")
 list(SORT pages)
 set(delimiter "zubdoc")
 set(rows "")

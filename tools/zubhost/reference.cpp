@@ -64,7 +64,13 @@ Reference::Family familyOf(const Page& page)
         }
     }
     if (open != nullptr) open->text = trimmed(page.text.substr(openStart));
-    family.intro = trimmed(page.text.substr(std::min(introStart, introEnd), introEnd - std::min(introStart, introEnd)));
+    // The intro as a console shows it: without the page's picture.
+    const std::string_view intro = page.text.substr(std::min(introStart, introEnd), introEnd - std::min(introStart, introEnd));
+    std::string shown;
+    for (const Line& line : linesOf(intro)) {
+        if (line.text.substr(0, 2) != "![") shown.append(line.text).append("\n");
+    }
+    family.intro = std::string(trimmed(shown));
     return family;
 }
 

@@ -27,7 +27,7 @@ public:
     struct Family {
         std::string page;      // the page's file name without ".md"
         std::string title;     // the page's "# " heading
-        std::string_view intro; // the text before the first entry
+        std::string intro;     // the text before the first entry, without the page's picture
         std::vector<Entry> entries;
     };
 
