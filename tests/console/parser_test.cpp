@@ -192,6 +192,7 @@ TEST(ScriptParser, BadLinesSayWhatAndWhere)
         {"f(1,)", "expected a value, not ')'", 5},
         {"f(alpha)", "a variable needs $", 3},
         {"f(1) 2", "after the call", 6},
+        {"hover $b then f($b)", "hover runs no command after it", 10},
         {"lvInsertItem $lv", "needs parentheses", 1},
         {"$n lvGetItemCount($lv)", "expected '=' after $n", 4},
         {"$n =", "expected a value after '='", 5},

@@ -348,7 +348,12 @@ private:
         } else {
             s.operands = values(keyword.least, keyword.most, keyword.usage);
         }
-        if (keyword.then) thenCall(s);
+        if (keyword.then) {
+            thenCall(s);
+        } else if (peek().kind != Token::Kind::End) {
+            // Only "then" can stop the operands early: a call after it would silently never run.
+            fail(peek().column, std::string(keyword.word) + " runs no command after it: only type and key take then");
+        }
     }
 
     void controlOperands(Statement& s, const Keyword& keyword)
