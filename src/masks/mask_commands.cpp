@@ -25,15 +25,15 @@ POINT g_ptCaret;
 // a freshly loaded library remembers nothing.
 class RememberedLengths {
 public:
-    uint32_t Of(HWND hBox) const
+    uint32_t Of(HWND hBox)
     {
-        const auto found = Find(hBox);
-        return found != m_boxes.end() ? found->nLength : 0;
+        const Box* found = Find(hBox);
+        return found != nullptr ? found->nLength : 0;
     }
 
     void Set(HWND hBox, uint32_t nLength)
     {
-        if (const auto found = Find(hBox); found != m_boxes.end()) {
+        if (Box* found = Find(hBox)) {
             found->nLength = nLength;
             return;
         }
@@ -47,13 +47,11 @@ private:
         uint32_t nLength;
     };
 
-    std::vector<Box>::const_iterator Find(HWND hBox) const
+    Box* Find(HWND hBox)
     {
-        return std::find_if(m_boxes.begin(), m_boxes.end(), [hBox](const Box& box) { return box.hBox == hBox; });
-    }
-    std::vector<Box>::iterator Find(HWND hBox)
-    {
-        return std::find_if(m_boxes.begin(), m_boxes.end(), [hBox](const Box& box) { return box.hBox == hBox; });
+        const auto found =
+            std::find_if(m_boxes.begin(), m_boxes.end(), [hBox](const Box& box) { return box.hBox == hBox; });
+        return found != m_boxes.end() ? &*found : nullptr;
     }
 
     std::vector<Box> m_boxes;

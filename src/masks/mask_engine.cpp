@@ -29,8 +29,7 @@ void InsertLiteralsBeforeTypedChar(std::string& text, uint64_t& caret, std::stri
 // Pattern mode: the text follows the mask position by position. The mask's literals
 // replace what the text has under them, each moving the caret one to the right;
 // after the text's end only the literals up to the next placeholder follow.
-std::string FormatPattern(std::string_view text, uint64_t& caret, uint32_t prevTextLen, std::string_view mask,
-                          std::string_view whiteSpace)
+std::string FormatPattern(std::string_view text, uint64_t& caret, uint32_t prevTextLen, std::string_view mask)
 {
     const std::size_t n = text.size();
     if (caret == n && caret < mask.size() && n > 1) caret = mask.size();
@@ -60,7 +59,7 @@ std::string FormatPattern(std::string_view text, uint64_t& caret, uint32_t prevT
         }
         ++caret;
     }
-    return TrimTrailingSpace(result, whiteSpace);
+    return TrimTrailingSpace(result);
 }
 
 } // namespace
@@ -131,9 +130,9 @@ std::string FitTextChar(int maskClass, int textClass, std::string_view textChar)
     return fitted;
 }
 
-std::string TrimTrailingSpace(std::string_view text, std::string_view whiteSpace)
+std::string TrimTrailingSpace(std::string_view text)
 {
-    const std::size_t last = text.find_last_not_of(whiteSpace);
+    const std::size_t last = text.find_last_not_of(kWhiteSpace);
     if (last == std::string_view::npos) return {};
     return std::string(text.substr(0, last + 1));
 }
@@ -196,14 +195,14 @@ MaskOutcome FormatMask(const MaskInput& in)
         return out; // the remembered length is left as it was
     }
 
-    out.result = FormatPattern(text, caret, in.prevTextLen, in.mask, in.whiteSpace);
+    out.result = FormatPattern(text, caret, in.prevTextLen, in.mask);
     out.write = Write::Pattern;
     out.caret = caret;
     out.prevTextLen = static_cast<uint32_t>(out.result.size());
     return out;
 }
 
-std::string CleanMask(std::string_view text, std::string_view mask, int mode, std::string_view whiteSpace)
+std::string CleanMask(std::string_view text, std::string_view mask, int mode)
 {
     if (mode == 0) return std::string(text);
 
@@ -222,7 +221,7 @@ std::string CleanMask(std::string_view text, std::string_view mask, int mode, st
         }
         if (taken) result += text[i];
     }
-    return TrimTrailingSpace(result, whiteSpace);
+    return TrimTrailingSpace(result);
 }
 
 } // namespace mask

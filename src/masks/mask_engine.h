@@ -31,8 +31,8 @@ int ClassifyTextChar(char textChar, bool* separator = nullptr);
 // "U" and "L", or the empty string when the placeholder rejects it.
 std::string FitTextChar(int maskClass, int textClass, std::string_view textChar);
 
-// The text without its trailing white space.
-std::string TrimTrailingSpace(std::string_view text, std::string_view whiteSpace = kWhiteSpace);
+// The text without its trailing white space (kWhiteSpace).
+std::string TrimTrailingSpace(std::string_view text);
 
 // The digits of the text laid into the mask from the right, with the mask's "," and
 // "." between them. Digits the mask has no room for are ignored.
@@ -45,7 +45,6 @@ struct MaskInput {
     uint32_t prevTextLen = 0;  // the length the last formatting call left in this box
     std::string_view mask;
     bool numeric = false;      // lay digits in from the right instead of following the pattern
-    std::string_view whiteSpace = kWhiteSpace;
 };
 
 // How the box is written back.
@@ -68,7 +67,6 @@ MaskOutcome FormatMask(const MaskInput& in);
 // The characters of the text that the clean mode keeps (0: the whole text as is;
 // 1: digits and "."; 2: characters under placeholders; 3: all but separators;
 // 4: characters under placeholders and separators; other modes: nothing).
-std::string CleanMask(std::string_view text, std::string_view mask, int mode,
-                      std::string_view whiteSpace = kWhiteSpace);
+std::string CleanMask(std::string_view text, std::string_view mask, int mode);
 
 } // namespace mask

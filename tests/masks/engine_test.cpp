@@ -165,16 +165,6 @@ TEST(FormatMask, ALongTextIsHandledWhole)
     EXPECT_EQ(std::string(3000, '7'), FormatMask(in).result);
 }
 
-TEST(FormatMask, TrimsWithTheGivenWhiteSpaceSet)
-{
-    MaskInput in;
-    in.text = "123";
-    in.caret = 3;
-    in.mask = "###_#";
-    in.whiteSpace = "_";
-    EXPECT_EQ("123", FormatMask(in).result);
-}
-
 TEST(CleanMask, LimitsItselfToMaskAndText)
 {
     EXPECT_EQ("12", CleanMask("12345", "##", 2));
