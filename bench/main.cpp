@@ -11,6 +11,7 @@
 #include "harness.h"
 
 #include "crash.h"
+#include "files.h"
 #include "notes.h"
 
 #include <windows.h>
@@ -24,20 +25,12 @@
 
 namespace {
 
-std::string besideThisProgram(const char* file)
-{
-    char path[MAX_PATH + 1] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string dir(path);
-    return dir.substr(0, dir.find_last_of("\\/") + 1) + file;
-}
-
 struct Options {
     int repetitions = 7;
     std::vector<int> sizes = {1000, 4000, 16000};
     std::string out;
     std::string only; // runs only the cases whose name holds this text
-    std::string dll = besideThisProgram("korvanet.dll");
+    std::string dll = zub::besideThisProgram("korvanet.dll");
 };
 
 bool readOptions(int argc, char** argv, Options& options)

@@ -8,6 +8,14 @@
 
 namespace zub {
 
+std::string besideThisProgram(std::string_view file)
+{
+    char path[MAX_PATH + 1] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string program(path);
+    return program.substr(0, program.find_last_of("\\/") + 1) + std::string(file);
+}
+
 std::string tempPath()
 {
     char path[MAX_PATH + 1] = {};

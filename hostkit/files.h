@@ -1,5 +1,6 @@
 // Files for programs that play the host: the temp folder, a folder of one's own in
-// it that goes away with its files, and whole files read into a string.
+// it that goes away with its files, whole files read into a string, and the path of a
+// file beside the running program (where the extender DLL is looked for by default).
 #pragma once
 
 #include <optional>
@@ -34,5 +35,8 @@ private:
 
 // The file's bytes, or nothing when it cannot be opened.
 std::optional<std::string> readFile(const std::string& path);
+
+// The path of the named file in the running program's folder.
+std::string besideThisProgram(std::string_view file);
 
 } // namespace zub

@@ -48,16 +48,6 @@ LONG WINAPI reportCrash(EXCEPTION_POINTERS* info)
     ExitProcess(kCrashed);
 }
 
-std::string besideThisProgram(const char* file)
-{
-    char path[MAX_PATH + 1] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string dir(path);
-    const size_t slash = dir.find_last_of("\\/");
-    dir = slash == std::string::npos ? "" : dir.substr(0, slash + 1);
-    return dir + file;
-}
-
 std::string baseName(const std::string& path)
 {
     const size_t slash = path.find_last_of("\\/");
@@ -169,7 +159,7 @@ std::variant<Options, int> readOptions(int argc, char** argv)
         return kCannotStart;
     }
     if (needed == 1) options.script = positional[0];
-    options.dll = positional.size() > needed ? positional[needed] : besideThisProgram("korvanet.dll");
+    options.dll = positional.size() > needed ? positional[needed] : zub::besideThisProgram("korvanet.dll");
     return options;
 }
 
