@@ -1,14 +1,16 @@
 # The two commands: `make demo` and `make test`. Everything else is a step of these.
+# Two builds of the same sources: the i686 one in $(BUILD) is the product; the x86-64 one
+# in $(BUILD)/x86_64 runs under wine64 on every machine, also where 32-bit code cannot run
+# (tools/lanes finds out which run here).
 BUILD    ?= build
 NATIVE   := $(BUILD)/native
-PREFIX   := $(abspath $(BUILD))/wineprefix
 JOBS     ?= 2
 FUZZ_SECONDS ?= 300
 FUZZ_SHORT_SECONDS ?= 3
 VERSION  := $(shell sed -n 's/^FILEVERSION \([0-9]*\),.*/\1/p' resources/korvanet.rc)
 DIST_ZIP := $(abspath $(BUILD))/dist/korvanet-$(VERSION).zip
 
-.PHONY: all bootstrap build cross native prefix test test-windows test-native demo fuzz fuzz-short shots bench dist clean
+.PHONY: all bootstrap build cross native test demo fuzz fuzz-short shots bench dist dist-zip clean
 
 all: build
 
@@ -19,23 +21,17 @@ bootstrap:
 	$(STAGES) bootstrap
 
 cross:
-	$(STAGES) bootstrap cross
+	$(STAGES) bootstrap cross:i686 cross:x86_64
 
 native:
 	$(STAGES) bootstrap native
 
 build:
-	$(STAGES) bootstrap cross native
+	$(STAGES) bootstrap cross:i686 cross:x86_64 native
 
-prefix:
-	$(STAGES) bootstrap prefix
-
+# Every lane this machine can run, then one line that says which ran (tools/test).
 test:
-	$(STAGES) bootstrap cross native prefix
-	$(dist-zip)
-	@tools/wine-run $(PREFIX) ctest --test-dir $(BUILD) --output-on-failure
-	@tools/fuzz $(NATIVE) $(BUILD)/fuzz $(FUZZ_SHORT_SECONDS) $(FUZZ)
-	@ctest --test-dir $(NATIVE) --output-on-failure
+	@tools/test $(BUILD) $(JOBS) $(FUZZ_SHORT_SECONDS) $(FUZZ)
 
 # Every text parser under libFuzzer (AddressSanitizer, UndefinedBehaviorSanitizer):
 # briefly in every test run, at length with `make fuzz` (FUZZ=name... picks some).
@@ -46,43 +42,39 @@ fuzz-short: native
 fuzz: native
 	@tools/fuzz $(NATIVE) $(BUILD)/fuzz $(FUZZ_SECONDS) $(FUZZ)
 
-# The demo needs only the Windows binaries and the prefix.
+# The demo builds only the extender and the console of the build it runs, and the prefix.
 demo:
-	$(STAGES) bootstrap cross prefix
-	@tools/wine-run $(PREFIX) tools/demo $(BUILD)
+	@tools/demo $(BUILD) $(JOBS)
 
-# The extender against direct message loops, build/bench.md. The process and its Wine
-# server share one CPU where taskset exists, so the two sides meet the same machine.
+# The extender against direct message loops, in the build this machine runs, into
+# that build's bench.md. The process and its Wine server share one CPU where taskset
+# exists, so the two sides meet the same machine.
 bench:
-	$(STAGES) bootstrap cross prefix
-	@pin=$$(command -v taskset >/dev/null && echo "taskset -c 0"); \
-		$$pin tools/wine-run $(PREFIX) wine $(BUILD)/bench.exe --out $(BUILD)/bench.md
+	@tools/bench $(BUILD) $(JOBS)
 
-# The release archive: the DLL and the console (stripped), the README, the reference
+# The release archive: the i686 DLL and console (stripped), the README, the reference
 # and the samples. `make test` makes it too and checks its members.
-define dist-zip
+dist-zip:
 	@rm -f $(DIST_ZIP) && mkdir -p $(dir $(DIST_ZIP))
 	@cd $(BUILD) && zip -q -X $(DIST_ZIP) korvanet.dll zubhost.exe
 	@zip -q -X -r $(DIST_ZIP) README.md samples $(wildcard docs)
 	@echo "dist: $(DIST_ZIP)"
-endef
 
 dist:
-	$(STAGES) bootstrap cross
-	$(dist-zip)
+	$(STAGES) bootstrap cross:i686
+	@$(MAKE) -s dist-zip BUILD=$(BUILD)
 
-# Pictures under their own Xvfb, in a Wine prefix with the X11 driver. Without SCRIPT:
-# the reference's, docs/images/<page>.png from samples/<page>.zub for every family page
-# with a sample of its name, and the tour's, docs/images/tour.png. With SCRIPT: that
-# script's, in SHOT or $(BUILD)/<script's name>.png.
+# Pictures under their own Xvfb, in a Wine prefix with the X11 driver, by the build this
+# machine runs. Without SCRIPT: the reference's, docs/images/<page>.png from
+# samples/<page>.zub for every family page with a sample of its name, and the tour's,
+# docs/images/tour.png. With SCRIPT: that script's, in SHOT or $(BUILD)/<script's name>.png.
 PICTURED := $(filter $(basename $(notdir $(wildcard samples/*.zub))),$(basename $(notdir $(wildcard docs/*.md))))
 
 shots:
-	$(STAGES) bootstrap cross
 ifdef SCRIPT
-	@tools/shots $(BUILD) $(SCRIPT) $(or $(SHOT),$(BUILD)/$(basename $(notdir $(SCRIPT))).png)
+	@tools/shots $(BUILD) $(JOBS) $(SCRIPT) $(or $(SHOT),$(BUILD)/$(basename $(notdir $(SCRIPT))).png)
 else
-	@tools/shots $(BUILD) samples/tour.zub docs/images/tour.png \
+	@tools/shots $(BUILD) $(JOBS) samples/tour.zub docs/images/tour.png \
 		$(foreach page,$(PICTURED),samples/$(page).zub docs/images/$(page).png)
 endif
 

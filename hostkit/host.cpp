@@ -17,7 +17,9 @@ const char kUntouched[] = "(result cell untouched)";
 void fillHostData(Cell& cell)
 {
     std::memset(cell.head, 0xAB, sizeof cell.head);
+#ifndef _WIN64
     std::memset(cell.tail, 0xAB, sizeof cell.tail);
+#endif
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
 namespace zub {
 
 // The host's value cell, as the host lays it out.
@@ -12,9 +14,12 @@ struct Cell {
     LONG nValue;
     LONG nType;
     LPSTR pszValue;
-    BYTE tail[4];
+#ifndef _WIN64
+    BYTE tail[4]; // the 32-bit cell ends in 4 host bytes; the 64-bit address fills them
+#endif
 };
 static_assert(sizeof(Cell) == 40);
+static_assert(offsetof(Cell, nValue) == 24 && offsetof(Cell, nType) == 28 && offsetof(Cell, pszValue) == 32);
 
 using QueryProc = int(__stdcall*)(int, void*, int);
 using CompleteProc = LONG(CALLBACK*)(LONG, LONG, LONG, Cell*);

@@ -8,8 +8,8 @@
 
 namespace {
 
-// The full record, the reserved pointer included.
-static_assert(sizeof(TOOLINFOA) == 48);
+// The full record, the reserved pointer included (five of its fields are pointer-sized).
+static_assert(sizeof(TOOLINFOA) == (sizeof(void*) == 4 ? 48 : 72));
 
 // The record that names the one tip of a tool window: that window and id 0.
 TOOLINFOA ToolRecord(HWND hTool)

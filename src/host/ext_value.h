@@ -13,7 +13,9 @@ struct ExtValue {
     LONG nValue;      // integer value
     LONG nType;       // value type: EXT_VALUE_INT or EXT_VALUE_TEXT (result cell only)
     LPSTR pszValue;   // zero-terminated ANSI text
-    BYTE hostTail[4];
+#ifndef _WIN64
+    BYTE hostTail[4]; // the 32-bit cell ends in 4 host bytes; the 64-bit address fills them
+#endif
 };
 static_assert(sizeof(ExtValue) == 40);
 static_assert(offsetof(ExtValue, nValue) == 24);

@@ -6,27 +6,24 @@
 
 #include <commctrl.h>
 
-namespace {
-
-HIMAGELIST ImageList(const Args& args, int n)
-{
-    return reinterpret_cast<HIMAGELIST>(static_cast<INT_PTR>(args.integer(n)));
-}
-
-} // namespace
-
-int CKorvanet::ilCreateImgList(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
+int CKorvanet::ilCreateImgList(HWND hWnd, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
     const HIMAGELIST hList = ImageList_Create(args.integer(3), args.integer(4), ILC_COLOR16, args.integer(1),
                                               args.integer(2));
-    return ReturnInt(HandleToInt(hList));
+    if (!ImageListFitsInCell(hList)) {
+        ImageList_Destroy(hList);
+        ShowNote(hWnd, "The image list was made at an address above 4 GB, which a script's value cannot hold.",
+                 "Error");
+        return ReturnInt(0);
+    }
+    return ReturnInt(static_cast<int>(reinterpret_cast<UINT_PTR>(hList)));
 }
 
 int CKorvanet::ilAddImage(HWND hWnd, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    const HIMAGELIST hList = ImageList(args, 1);
+    const HIMAGELIST hList = args.imageList(1);
     if (!FileAvailable(hWnd, args.text(2))) return ReturnInt(0);
 
     // A bitmap wider than the list's images is split into image-wide strips.
@@ -40,7 +37,7 @@ int CKorvanet::ilAddImage(HWND hWnd, HINSTANCE, LONG, ExtValue* pArgs, int)
 int CKorvanet::ilRemoveImage(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    const HIMAGELIST hList = ImageList(args, 1);
+    const HIMAGELIST hList = args.imageList(1);
     // Position 0 is index -1: every image.
     ImageList_Remove(hList, args.position(2));
     return ReturnInt(ImageList_GetImageCount(hList));
@@ -49,6 +46,6 @@ int CKorvanet::ilRemoveImage(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 int CKorvanet::ilDeleteImgList(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    ImageList_Destroy(ImageList(args, 1));
+    ImageList_Destroy(args.imageList(1));
     return ReturnInt(1);
 }

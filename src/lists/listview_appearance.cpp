@@ -50,7 +50,7 @@ int CKorvanet::lvSetImageList(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
     const HWND hView = args.window(1);
-    const auto hList = reinterpret_cast<HIMAGELIST>(static_cast<INT_PTR>(args.integer(2)));
+    const HIMAGELIST hList = args.imageList(2);
     AllowSubItemImages(hView);
     Send(hView, LVM_SETIMAGELIST, LVSIL_SMALL, hList);
     return ReturnInt(ImageList_GetImageCount(hList));
