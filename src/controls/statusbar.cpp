@@ -145,7 +145,9 @@ int CKorvanet::sbSetParts(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 int CKorvanet::sbSetText(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
-    // Part 0 goes to the control as -1, whole; the control decides.
-    Send(args.window(1), SB_SETTEXTA, static_cast<WPARAM>(args.position(2)), args.text(3));
+    // Part 0 names the simple-mode part alone: sent as -1 it would also carry every drawing
+    // flag, owner-draw among them, and the bar would keep the text's address, not a copy.
+    const int nPart = args.position(2);
+    Send(args.window(1), SB_SETTEXTA, nPart == -1 ? SB_SIMPLEID : static_cast<WPARAM>(nPart), args.text(3));
     return ReturnInt(1);
 }

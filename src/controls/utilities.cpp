@@ -4,6 +4,7 @@
 #include "edit_box.h"
 #include "host/args.h"
 #include "host/korvanet.h"
+#include "taskbar.h"
 
 int CKorvanet::ccShow(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
@@ -74,7 +75,7 @@ int CKorvanet::wnTaskBar(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     const Args args(pArgs);
     const int nShow = args.integer(1);
     const HWND hTaskBar = FindWindowA("Shell_TrayWnd", nullptr);
-    const HWND hButton = FindWindowExA(GetDesktopWindow(), nullptr, "Button", nullptr);
+    const HWND hButton = FindTaskBarButton(hTaskBar);
     ShowWindow(hTaskBar, nShow);
     return ReturnInt(ShowWindow(hButton, nShow));
 }

@@ -2,6 +2,8 @@
 #include "host/args.h"
 #include "host/korvanet.h"
 
+#include <commctrl.h>
+
 int CKorvanet::cbGetCurSel(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
@@ -31,5 +33,7 @@ int CKorvanet::cbSetDropHeight(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     GetWindowRect(hCombo, &window);
     MapWindowPoints(HWND_DESKTOP, GetAncestor(hCombo, GA_PARENT), reinterpret_cast<POINT*>(&window), 2);
     MoveWindow(hCombo, window.left, window.top, window.right - window.left, nHeight, TRUE);
+    // Under visual styles the list shows this many entries whatever the window's height.
+    if (args.integer(2) > 0) Send(hCombo, CB_SETMINVISIBLE, args.integer(2));
     return ReturnInt(bGotClient);
 }

@@ -4,9 +4,9 @@
 #include "host/korvanet.h"
 #include "host/values.h"
 #include "item_colors.h"
-#include "win/scoped.h"
 
 #include <commctrl.h>
+#include <ole2.h>
 
 namespace {
 
@@ -25,14 +25,20 @@ int CKorvanet::lvSetBkColor(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
     // The colour behind item text, not the background of the whole control.
-    return ReturnReply(Send(args.window(1), LVM_SETTEXTBKCOLOR, 0, TextToColor(args.text(2))));
+    const LRESULT reply = Send(args.window(1), LVM_SETTEXTBKCOLOR, 0, TextToColor(args.text(2)));
+    // The list view itself repaints only when something else makes it: show the colour now.
+    InvalidateRect(args.window(1), nullptr, TRUE);
+    return ReturnReply(reply);
 }
 
 int CKorvanet::lvSetBkImage(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
 {
     const Args args(pArgs);
     const HWND hView = args.window(1);
-    const win::ScopedOle ole = win::InitializeOle();
+    // The list view loads and paints the picture later, for as long as it shows it,
+    // so OLE stays initialised on this thread once it is.
+    thread_local bool tOleReady = false;
+    if (!tOleReady) tOleReady = SUCCEEDED(OleInitialize(nullptr));
     // A transparent text background lets the picture show behind the text.
     Send(hView, LVM_SETTEXTBKCOLOR, 0, CLR_NONE);
     LVBKIMAGEA image = {};

@@ -79,6 +79,9 @@ TEST_F(Tabs, GetAndSetTabSelCountAsTheirTableSays)
     EXPECT_EQ(0, host.call("taGetTabSel", tab).integer);
     EXPECT_EQ(-1, host.call("taSetTabSel", tab, 1).integer); // none was selected
     EXPECT_EQ(1, host.call("taGetTabSel", tab).integer);
+    host.call("taSetTabSel", tab, 3);
+    EXPECT_EQ(2, host.call("taSetTabSel", tab, 0).integer); // clears, answers the previous
+    EXPECT_EQ(0, host.call("taGetTabSel", tab).integer);
 }
 
 TEST_F(Tabs, SetTabStyleChangesNothingOnATabControl)

@@ -1,5 +1,6 @@
 // Tooltip commands on a real balloon tooltip owned by the dialog.
 #include "fixture.h"
+#include "platform.h"
 #include "misc_controls_support.h"
 
 #include <commctrl.h>
@@ -60,8 +61,8 @@ TEST_F(ToolTips, CreateMakesATopmostBalloonTooltipOwnedByTheDialog)
     EXPECT_EQ(0x80000041u, creation->style);
     EXPECT_EQ(0u, creation->exStyle);
     // Asked for with CW_USEDEFAULT; Wine turns that into 0 for a popup before the hook sees it.
-    for (int value : {creation->x, creation->y, creation->width, creation->height}) {
-        EXPECT_TRUE(value == static_cast<int>(CW_USEDEFAULT) || value == 0) << value;
+    if (zub::SeenOnlyUnderWine("a popup's CW_USEDEFAULT place and size reach the CBT hook as 0")) {
+        for (int value : {creation->x, creation->y, creation->width, creation->height}) EXPECT_EQ(0, value);
     }
     EXPECT_EQ(dialog.hwnd(), creation->parent);
     EXPECT_EQ(0, creation->menu);

@@ -1,5 +1,6 @@
 // Trackbar commands on a real trackbar in the dialog.
 #include "fixture.h"
+#include "platform.h"
 #include "misc_controls_support.h"
 
 #include <commctrl.h>
@@ -70,6 +71,16 @@ TEST_F(Trackbar, EachSetterTakesTheIntegerOfItsCellAndReturnsOne)
         EXPECT_EQ(1, r.completions);
         EXPECT_EQ(1, r.integer) << c.command;
         EXPECT_EQ(c.value, SendMessageA(track, c.query, 0, 0)) << c.command;
+    }
+    // Selection ends outside the range never leave it; Wine holds them at the range.
+    host.call("trSETSELEND", track, 500);
+    host.call("trSETSELSTART", track, 5);
+    const LRESULT end = SendMessageA(track, TBM_GETSELEND, 0, 0);
+    const LRESULT start = SendMessageA(track, TBM_GETSELSTART, 0, 0);
+    EXPECT_TRUE(end <= 200 && start >= 20) << start << ".." << end;
+    if (zub::SeenOnlyUnderWine("selection ends outside the range are held at the range, not ignored")) {
+        EXPECT_EQ(200, end);
+        EXPECT_EQ(20, start);
     }
 }
 

@@ -1,7 +1,9 @@
 // Window utilities on real windows: show and hide, class names, the edit box's
 // modify flag and limit, the button style, redraw, removal and the taskbar.
 #include "fixture.h"
+#include "platform.h"
 #include "misc_controls_support.h"
+#include "controls/taskbar.h"
 
 #include <commctrl.h>
 
@@ -61,8 +63,9 @@ TEST_F(Utilities, DCCompatibleGivesAnEmptyTextForAHandleThatNamesNoWindow)
 
 TEST_F(Utilities, TheModifyFlagFollowsTypingAndSetModify)
 {
-    // Wine sets the flag for the text an edit box is created with; Windows does not.
+    // Wine sets the flag for the text an edit box is created with; Windows clears it.
     HWND edit = dialog.edit("start");
+    EXPECT_EQ(zub::RunsUnderWine(), SendMessageA(edit, EM_GETMODIFY, 0, 0) != 0);
     const zub::Result cleared = host.call("ebSetModify", edit, 0);
     EXPECT_EQ(1, cleared.completions);
     EXPECT_EQ(0, cleared.integer);
@@ -245,7 +248,7 @@ TEST_F(TaskBar, HideThenShowActsOnTheTaskbarAndTheDesktopButton)
     EXPECT_TRUE(IsWindowVisible(button));
 }
 
-TEST_F(TaskBar, TheResultIsTheButtonsAlone)
+TEST_F(TaskBar, TheResultIsTheButtonsAloneAndWithoutATaskbarNoButtonIsTouched)
 {
     createBoth();
     ShowWindow(tray, SW_HIDE);
@@ -253,9 +256,28 @@ TEST_F(TaskBar, TheResultIsTheButtonsAlone)
     ShowWindow(button, SW_SHOW);
     DestroyWindow(tray);
     tray = nullptr;
-    // Without a taskbar the button still follows.
-    EXPECT_NE(0, host.call("wnTaskBar", SW_HIDE).integer);
-    EXPECT_FALSE(IsWindowVisible(button));
+    // Without a taskbar no button is known to be its own.
+    EXPECT_EQ(0, host.call("wnTaskBar", SW_HIDE).integer);
+    EXPECT_TRUE(IsWindowVisible(button));
+}
+
+// Two desktop buttons, one of the taskbar's process and one of another program's:
+// the taskbar's is chosen whichever of the two comes first.
+TEST_F(TaskBar, OnlyAButtonOfTheTaskbarsProcessIsChosen)
+{
+    createBoth();
+    HWND other = CreateWindowExA(0, "Button", "Other", WS_POPUP, 0, 0, 60, 40, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(nullptr, other);
+    static HWND s_foreign;
+    const ProcessOfWindow processOf = [](HWND hWnd) -> DWORD { return hWnd == s_foreign ? 2 : 1; };
+    for (HWND foreign : {other, button}) {
+        s_foreign = foreign;
+        EXPECT_EQ(foreign == other ? button : other, FindTaskBarButton(tray, processOf));
+    }
+    s_foreign = nullptr;
+    EXPECT_EQ(nullptr, FindTaskBarButton(nullptr, processOf));
+    DestroyWindow(other);
 }
 
 TEST_F(TaskBar, WithNeitherWindowTheResultIsZero)

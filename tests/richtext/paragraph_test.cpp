@@ -52,12 +52,13 @@ TEST_F(RichText, BulletsReplaceNumberingAndBulletAPartlyBulletedSelection)
     }
 }
 
-TEST_F(RichText, NumberingWithAStyleThenOffStillSendsTheStyle)
+TEST_F(RichText, NumberingWithAStyleIsDecimalFromOneThenOffStillSendsTheStyle)
 {
     HWND rich = createWith("a paragraph");
     EXPECT_EQ(1, host.call("rtSetNumbered", rich, host.constant("@nPERIOD")).integer);
     PARAFORMAT2 on = paraFormat(rich);
-    EXPECT_EQ(7, on.wNumbering);
+    EXPECT_EQ(PFN_ARABIC, on.wNumbering);
+    EXPECT_EQ(1, on.wNumberingStart);
     EXPECT_EQ(PFNS_PERIOD, on.wNumberingStyle);
 
     EXPECT_EQ(1, host.call("rtSetNumbered", rich, host.constant("@nPLAIN")).integer);
@@ -67,12 +68,32 @@ TEST_F(RichText, NumberingWithAStyleThenOffStillSendsTheStyle)
     EXPECT_EQ(rich, GetFocus());
 }
 
+// Paragraphs numbered as a character sequence (kind 7, as earlier versions numbered
+// them) count as numbered and switch off; bulleted ones become numbered.
+TEST_F(RichText, NumberingSwitchesOffEitherNumberingKindAndReplacesBullets)
+{
+    struct Case {
+        WORD before;
+        WORD after;
+    };
+    const Case cases[] = {{7, 0}, {PFN_ARABIC, 0}, {PFN_BULLET, PFN_ARABIC}, {0, PFN_ARABIC}};
+    HWND rich = createWith("a paragraph");
+    for (const Case& c : cases) {
+        PARAFORMAT2 start{};
+        start.dwMask = PFM_NUMBERING;
+        start.wNumbering = c.before;
+        setParaFormat(rich, start);
+        host.call("rtSetNumbered", rich, host.constant("@nPAREN"));
+        EXPECT_EQ(c.after, paraFormat(rich).wNumbering) << c.before;
+    }
+}
+
 TEST_F(RichText, NumberingWithTheStyleLeftOutTakesWhatTheCellHolds)
 {
     HWND rich = createWith("a paragraph");
     host.call("rtSetNumbered", rich, zub::Arg::omitted(PFNS_PLAIN));
     const PARAFORMAT2 format = paraFormat(rich);
-    EXPECT_EQ(7, format.wNumbering);
+    EXPECT_EQ(PFN_ARABIC, format.wNumbering);
     EXPECT_EQ(PFNS_PLAIN, format.wNumberingStyle);
 }
 
