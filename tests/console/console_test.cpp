@@ -222,7 +222,7 @@ TEST_F(ConsoleRun, DialogTakesItsClientSizeAndTitle)
 TEST_F(ConsoleRun, ForRunsItsLinesOncePerValueNestedAndCountingDown)
 {
     EXPECT_EQ((Lines{"tSum($i=1, $j=10) -> 11", "tSum($i=1, $j=20) -> 21", "tSum($i=3, $j=10) -> 13",
-                     "tSum($i=3, $j=20) -> 23", "2 1 0"}),
+                     "tSum($i=3, $j=20) -> 23", "2 1 0 "}),
               run({"for $i = 1 to 4 step 2", "for $j = 10 to 20 step 10", "tSum($i, $j)", "end", "end",
                    "$down = \"\"", "for $k = 2 to 0 step -1", "$down = $down $k \" \"", "end", "print $down"}));
     EXPECT_EQ(0, console->failures());
@@ -230,7 +230,7 @@ TEST_F(ConsoleRun, ForRunsItsLinesOncePerValueNestedAndCountingDown)
 
 TEST_F(ConsoleRun, LoopMistakesAreReportedWhereTheyStand)
 {
-    EXPECT_EQ((Lines{"line 1, column 3: end without a for", "line 2, column 20: a step of 0 never ends",
+    EXPECT_EQ((Lines{"line 1, column 3: end without a for", "line 2, column 22: a step of 0 never ends",
                      "line 3: for without an end; its lines did not run"}),
               [&] {
                   Lines printed = run({"  end", "for $i = 1 to 2 step 0", "for $i = 1 to 2", "tSum(1, 1)"});
@@ -299,7 +299,7 @@ TEST_F(ConsoleOnKorvanet, RefusesACallOnAWindowOfAnotherKindWhenAskedUnlessForce
 
 TEST_F(ConsoleOnKorvanet, ClickPicksATabOrAnEntryAndTextReadsAWindow)
 {
-    const Lines printed = run({"$tab = taCreateTab($dialog, 10, 10, 300, 200)", "taAddTab($tab, 1, \"One\")",
+    const Lines printed = run({"$tab = taCreateTab($dialog, 10, 10, 300, 200, 0)", "taAddTab($tab, 1, \"One\")",
                                "taAddTab($tab, 2, \"Two\")", "$lb = control LISTBOX 10 220 100 100 0x0001",
                                "add $lb \"a\" \"b\" \"c\"", "click $tab 2", "click $lb 3", "click $lb 4",
                                "$e = control EDIT 200 220 100 24 0 \"Hi\"", "$t = text $e", "taGetTabSel($tab)"});

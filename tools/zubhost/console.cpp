@@ -576,7 +576,10 @@ void Console::type(const Statement& s)
     const HWND field = focusIn(target);
     DWORD pumped = GetTickCount();
     for (char c : typed) {
-        SendMessageA(field, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1);
+        // The focus may move on inside the window (an IP address field that is full, or ".").
+        const HWND focus = GetFocus();
+        const HWND to = focus == target || IsChild(target, focus) ? focus : field;
+        SendMessageA(to, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1);
         // The dialog catches up after every character that a command follows, else every
         // 50 ms: painting after each of a long text's characters costs more than the typing.
         if (then || GetTickCount() - pumped >= 50) {
