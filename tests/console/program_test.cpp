@@ -185,6 +185,22 @@ TEST(Program, CrashingCommandIsReportedWithItsLineAndExitCodeThree)
     EXPECT_EQ(std::string::npos, run.out.find("tSum(2, 2)")) << run.out;
 }
 
+TEST(Program, CallOnAWindowOfAnotherKindIsRefusedAtThePromptAndItsCrashNamesTheWarningInAScript)
+{
+    const std::string lines = "$sb = control msctls_statusbar32 0 0 100 20\ntrSETPOS($sb, 5)\nprint \"alive\"\n";
+    const Outcome prompt = zubhost("-", lines);
+    EXPECT_EQ(1u, prompt.exitCode);
+    EXPECT_NE(std::string::npos, prompt.out.find("line 2, column 10: $sb is a msctls_statusbar32; trSETPOS drives a "
+                                                 "trackbar")) << prompt.out;
+    EXPECT_NE(std::string::npos, prompt.out.find("\nalive\n")) << prompt.out;
+
+    const zub::TempFolder folder;
+    const Outcome script = zubhost("\"" + folder.write("crash.zub", lines) + "\"");
+    EXPECT_EQ(3u, script.exitCode) << script.out;
+    EXPECT_NE(std::string::npos, script.out.find("(line 2 was sent with a warning: $sb is a msctls_statusbar32; "
+                                                 "trSETPOS drives a trackbar (msctls_trackbar32))\n")) << script.out;
+}
+
 TEST(Program, WhatCannotStartGivesExitCodeTwo)
 {
     const Outcome noDll = zubhost("--table Z:\\nowhere\\none.dll");
