@@ -575,7 +575,14 @@ void Console::type(const Statement& s)
     if (s.then) then = prepareAndWarn(*s.then);
     const HWND field = focusIn(target);
     DWORD pumped = GetTickCount();
+    DWORD shown = pumped;
+    size_t done = 0;
     for (char c : typed) {
+        // A long text takes a while at the control's own pace: how far it got, now and then.
+        if (++done % 256 == 0 && GetTickCount() - shown >= 2000) {
+            std::fprintf(stderr, "type: %zu of %zu characters\n", done, typed.size());
+            shown = GetTickCount();
+        }
         // The focus may move on inside the window (an IP address field that is full, or ".").
         const HWND focus = GetFocus();
         const HWND to = focus == target || IsChild(target, focus) ? focus : field;
