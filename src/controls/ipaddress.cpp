@@ -15,6 +15,10 @@ int CKorvanet::ipCreateIP(HWND, HINSTANCE hInst, LONG, ExtValue* pArgs, int)
     const HWND hIp = CreateControl(hInst, args.window(1), WC_IPADDRESSA, "IPAddress",
                                    WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
                                    {args.integer(2), args.integer(3), args.integer(4), args.integer(5)});
+    // A new child lies below its siblings, and this one clips them out of what it draws:
+    // on a tab control made before it (its usual place, a tab page) it would draw
+    // nothing at all. On top of them it draws where it stands.
+    if (hIp != nullptr) SetWindowPos(hIp, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return ReturnInt(HandleToInt(hIp));
 }
 

@@ -79,13 +79,13 @@ TEST_F(ConsoleRun, LinesThatCannotRunSayWhyWithTheirLineNumberAndTheScriptGoesOn
     EXPECT_EQ((Lines{
                   "tSum(1, 1) -> 2",
                   "line 2, column 1: unknown command tEhco; did you mean techo?",
-                  "line 3, column 1: tEcho takes 1 argument (text), got 0",
-                  "line 4, column 1: tSum takes 2 or 3 arguments (int, int [, int]), got 4",
-                  "line 5, column 1: argument 1 of tSum must be an integer, not the text \"1\"",
+                  "line 3, column 7: tEcho takes 1 argument (text), got 0",
+                  "line 4, column 15: tSum takes 2 or 3 arguments (int, int [, int]), got 4",
+                  "line 5, column 6: argument 1 of tSum must be an integer, not the text \"1\"",
                   "line 6, column 6: unknown constant @Nope (not in the table)",
                   "line 7, column 9: undefined variable $nowhere",
                   "line 8, column 7: unterminated text",
-                  "line 9: cannot create a window of class NoSuchClass",
+                  "line 9, column 9: cannot create a window of class NoSuchClass",
                   "tSum(2, 2) -> 4",
               }),
               run({"tSum(1, 1)", "tEhco(\"x\")", "tEcho()", "tSum(1, 2, 3, 4)", "tSum(\"1\", 2)", "tSum(@Nope, 1)",
@@ -219,6 +219,38 @@ TEST_F(ConsoleRun, DialogTakesItsClientSizeAndTitle)
     EXPECT_EQ("Small", zub::windowText(dialog.hwnd()));
 }
 
+TEST_F(ConsoleRun, ForRunsItsLinesOncePerValueNestedAndCountingDown)
+{
+    EXPECT_EQ((Lines{"tSum($i=1, $j=10) -> 11", "tSum($i=1, $j=20) -> 21", "tSum($i=3, $j=10) -> 13",
+                     "tSum($i=3, $j=20) -> 23", "2 1 0 "}),
+              run({"for $i = 1 to 4 step 2", "for $j = 10 to 20 step 10", "tSum($i, $j)", "end", "end",
+                   "$down = \"\"", "for $k = 2 to 0 step -1", "$down = $down $k \" \"", "end", "print $down"}));
+    EXPECT_EQ(0, console->failures());
+}
+
+TEST_F(ConsoleRun, LoopMistakesAreReportedWhereTheyStand)
+{
+    EXPECT_EQ((Lines{"line 1, column 3: end without a for", "line 2, column 22: a step of 0 never ends",
+                     "line 3: for without an end; its lines did not run"}),
+              [&] {
+                  Lines printed = run({"  end", "for $i = 1 to 2 step 0", "for $i = 1 to 2", "tSum(1, 1)"});
+                  console->finish();
+                  std::istringstream in(out.str());
+                  printed.clear();
+                  for (std::string line; std::getline(in, line);) printed.push_back(line);
+                  return printed;
+              }());
+}
+
+TEST_F(ConsoleRun, TypingReachesTheFieldThatHasTheFocusInsideTheWindow)
+{
+    run({"$ip = control SysIPAddress32 10 10 150 24", "type $ip \"10.0.0.138\""});
+    HWND ip = reinterpret_cast<HWND>(static_cast<INT_PTR>(console->variable("ip")->integer));
+    DWORD address = 0;
+    SendMessageA(ip, IPM_GETADDRESS, 0, reinterpret_cast<LPARAM>(&address));
+    EXPECT_EQ(MAKEIPADDRESS(10, 0, 0, 138), address);
+}
+
 class ConsoleOnKorvanet : public ConsoleRun {
 protected:
     ConsoleOnKorvanet() : ConsoleRun(zub::Host::defaultDllPath()) {}
@@ -227,9 +259,9 @@ protected:
 TEST_F(ConsoleOnKorvanet, ChecksFollowTheExtendersTable)
 {
     EXPECT_EQ((Lines{
-                  "line 1, column 1: ebMask takes 2 or 3 arguments (int, text [, int]), got 1",
-                  "line 2, column 1: argument 2 of lvInsertItem must be an integer, not the text \"one\"",
-                  "line 3, column 1: trSETBUDDY takes 6 arguments (int, int, int, int, text, text), got 5",
+                  "line 1, column 15: ebMask takes 2 or 3 arguments (int, text [, int]), got 1",
+                  "line 2, column 23: argument 2 of lvInsertItem must be an integer, not the text \"one\"",
+                  "line 3, column 43: trSETBUDDY takes 6 arguments (int, int, int, int, text, text), got 5",
                   "line 4, column 1: unknown command lvInsertItems; did you mean lvInsertItem?",
                   "0 256 512 768 1024 1 2 3 1020 42 1",
               }),
@@ -249,6 +281,43 @@ TEST_F(ConsoleOnKorvanet, WarnsBeforeACallOnAWindowOfAnotherKind)
                   "lbGetItemCount(5) -> 0",
               }),
               run({"$e = control EDIT 0 0 10 10", "lbGetItemCount($e)", "ebGetModify($e)", "lbGetItemCount(5)"}));
+}
+
+TEST_F(ConsoleOnKorvanet, RefusesACallOnAWindowOfAnotherKindWhenAskedUnlessForced)
+{
+    console->refuseWrongKinds(true);
+    EXPECT_EQ((Lines{
+                  "$sb = control msctls_statusbar32 0 0 10 10 -> window HWND [msctls_statusbar32]",
+                  "line 2, column 10: $sb is a msctls_statusbar32; trSETPOS drives a trackbar (msctls_trackbar32), "
+                  "whose messages another kind of control can crash on: not sent (force trSETPOS(...) sends it "
+                  "anyway)",
+                  "warning: $sb is a msctls_statusbar32; lbGetItemCount drives a list box (ListBox)",
+                  "lbGetItemCount($sb) -> 0",
+              }),
+              run({"$sb = control msctls_statusbar32 0 0 10 10", "trSETPOS($sb, 5)", "force lbGetItemCount($sb)"}));
+}
+
+TEST_F(ConsoleOnKorvanet, ClickPicksATabOrAnEntryAndTextReadsAWindow)
+{
+    const Lines printed = run({"$tab = taCreateTab($dialog, 10, 10, 300, 200, 0)", "taAddTab($tab, 1, \"One\")",
+                               "taAddTab($tab, 2, \"Two\")", "$lb = control LISTBOX 10 220 100 100 0x0001",
+                               "add $lb \"a\" \"b\" \"c\"", "click $tab 2", "click $lb 3", "click $lb 4",
+                               "$e = control EDIT 200 220 100 24 0 \"Hi\"", "$t = text $e", "taGetTabSel($tab)"});
+    ASSERT_EQ(11u, printed.size());
+    EXPECT_EQ("line 8, column 11: there is no position 4 to click", printed[7]);
+    EXPECT_EQ("$t = text $e -> \"Hi\"", printed[9]);
+    EXPECT_EQ("taGetTabSel($tab) -> 2", printed[10]);
+    HWND lb = reinterpret_cast<HWND>(static_cast<INT_PTR>(console->variable("lb")->integer));
+    EXPECT_EQ(2, SendMessageA(lb, LB_GETCURSEL, 0, 0));
+}
+
+TEST_F(ConsoleOnKorvanet, WarnsWhereTheHostWouldReadAnArgumentOtherwise)
+{
+    const Lines printed = run({"$tr = control msctls_trackbar32 0 0 100 30", "trSETPOS($tr, \"30\")",
+                               "$rt = control RICHEDIT50W 0 40 100 30", "rtSetTextColor($rt, \"red\")"});
+    ASSERT_EQ(6u, printed.size());
+    EXPECT_EQ(0u, printed[1].find("warning: argument 2 of trSETPOS is the text \"30\"")) << printed[1];
+    EXPECT_EQ(0u, printed[4].find("warning: argument 2 of rtSetTextColor, \"red\", is no colour text")) << printed[4];
 }
 
 TEST_F(ConsoleOnKorvanet, HandlesShowTheSameOnEveryRunEvenOnceDestroyed)

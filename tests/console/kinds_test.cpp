@@ -46,4 +46,36 @@ TEST(WindowKinds, WarningNamesTheWindowAndWhatTheCommandDrives)
     EXPECT_EQ("warning: $e is an Edit; lbGetItemCount drives a list box (ListBox)", wrongKind("lbGetItemCount", "$e", "Edit"));
 }
 
+TEST(ArgumentReadings, TextsForNumbersAndColoursThatAreNoColourTextsAreWarnedAbout)
+{
+    using zub::script::Value;
+    const struct {
+        const char* command;
+        std::vector<Value> args;
+        const char* warning; // a part of it; empty for none
+    } cases[] = {
+        {"trSETPOS", {Value::ofInteger(1), Value::ofText("30")}, "argument 2 of trSETPOS is the text \"30\""},
+        {"trSETPOS", {Value::ofInteger(1), Value::ofInteger(30)}, ""},
+        {"rtIndent", {Value::ofInteger(1), Value::ofText("720")}, "reads the number in the cell"},
+        {"rtSetTextColor", {Value::ofInteger(1), Value::ofText("red")}, "reads it as 0|0|0"},
+        {"rtSetTextColor", {Value::ofInteger(1), Value::ofText("#FF0000")}, "reads it as 0|0|0"},
+        {"pgSetColor", {Value::ofInteger(1), Value::ofInteger(128), Value::ofInteger(0)}, "reads it as 0|0|128"},
+        {"sbSetBkColor", {Value::ofInteger(1), Value::ofText("255|0")}, "reads it as 255|0|0"},
+        {"ttSetColor", {Value::ofInteger(1), Value::ofText("0|0|256")}, "\"0|0|256\", is no colour text"},
+        {"lvSetItemTextColor", {Value::ofInteger(1), Value::ofInteger(1), Value::ofInteger(1), Value::ofInteger(0),
+                                Value::ofText("255|128|0")}, ""},
+        {"lvSetBkColor", {Value::ofInteger(1)}, ""}, // missing: the count check speaks
+        {"lvSetBkColor", {Value::ofInteger(1), Value::ofText("0|0|0")}, ""},
+    };
+    for (const auto& c : cases) {
+        const std::vector<std::string> warnings = zub::script::argumentWarnings(c.command, c.args);
+        if (*c.warning == '\0') {
+            EXPECT_TRUE(warnings.empty()) << c.command << ": " << (warnings.empty() ? "" : warnings[0]);
+            continue;
+        }
+        ASSERT_EQ(1u, warnings.size()) << c.command;
+        EXPECT_NE(std::string::npos, warnings[0].find(c.warning)) << warnings[0];
+    }
+}
+
 } // namespace

@@ -138,6 +138,23 @@ TEST(ScriptParser, KeywordStatements)
     EXPECT_EQ(3u, parsed("print \"n =\" $n @LEFT").operands.size());
     EXPECT_EQ(Statement::Kind::Wait, parsed("wait 100").kind);
     EXPECT_EQ(Statement::Kind::Dialog, parsed("dialog 700 500 \"Tour\"").kind);
+
+    const Statement loop = parsed("for $row = 1 to $n step 2");
+    EXPECT_EQ(Statement::Kind::For, loop.kind);
+    EXPECT_EQ("row", loop.target);
+    EXPECT_EQ(3u, loop.operands.size());
+    EXPECT_EQ(Statement::Kind::End, parsed("  END").kind);
+    EXPECT_EQ(3u, parsed("click $w 10 20").operands.size());
+    const Statement text = parsed("$t = text $rt");
+    EXPECT_EQ(Statement::Kind::Text, text.kind);
+    EXPECT_EQ("t", text.target);
+    const Statement forced = parsed("force $r = trSETPOS($sb, 5)");
+    EXPECT_TRUE(forced.forced);
+    EXPECT_EQ("r", forced.call.target);
+    EXPECT_EQ("trSETPOS", forced.call.name);
+    const Statement joined = parsed("type $e \"row \" $i then f($e)");
+    ASSERT_EQ(2u, joined.operands.size());
+    EXPECT_EQ(Operand::Kind::Join, joined.operands[1].kind);
     EXPECT_EQ(Statement::Kind::Quit, parsed("exit").kind);
     EXPECT_EQ("lvDeleteItem", parsed("help lvDeleteItem").word);
     EXPECT_EQ("@LEFT", parsed("HELP @LEFT").word);
@@ -213,6 +230,13 @@ TEST(ScriptParser, BadLinesSayWhatAndWhere)
         {"help \"ebMask\"", "help takes a command or constant name", 6},
         {"help ebMask ebMaskClean", "help takes one name", 13},
         {"quit 1", "too many operands for quit", 6},
+        {"for i = 1 to 5", "for needs a variable", 5},
+        {"for $i = 1 too 5", "expected to, not the word too", 12},
+        {"for $i = 1 to", "for needs a variable, then", 14},
+        {"for $i = 1 to 5 by 2", "unexpected word by", 17},
+        {"end 1", "too many operands for end", 5},
+        {"force print 1", "force needs a command call", 7},
+        {"$x = text", "text (a window) needs 1 operand", 10},
     };
     for (const auto& c : cases) {
         const Parsed p = parseLine(c.line);

@@ -129,7 +129,7 @@ TEST(Program, StrictStopsAtTheFirstBadLine)
 {
     const Outcome run = zubhost("--strict - " + kExtender, "tSum(1, 1)\ntSum(1)\ntSum(2, 2)\n");
     EXPECT_EQ(1u, run.exitCode);
-    EXPECT_EQ("tSum(1, 1) -> 2\nline 2, column 1: tSum takes 2 or 3 arguments (int, int [, int]), got 1\n", run.out);
+    EXPECT_EQ("tSum(1, 1) -> 2\nline 2, column 7: tSum takes 2 or 3 arguments (int, int [, int]), got 1\n", run.out);
 }
 
 TEST(Program, HelpAndQuitAtThePrompt)
@@ -154,9 +154,14 @@ TEST(Program, HelpShowsTheReferenceEntryOrTheNearestNames)
 {
     const Outcome entry = zubhost("--help LVDELETEITEM");
     EXPECT_EQ(0u, entry.exitCode) << entry.err;
-    EXPECT_EQ(0u, entry.out.find("## lvDeleteItem\n")) << entry.out;
-    EXPECT_NE(std::string::npos, entry.out.find("| Scope |")) << entry.out;
-    EXPECT_EQ(std::string::npos, entry.out.find("\n## ")) << "the next entry is not shown: " << entry.out;
+    EXPECT_EQ(0u, entry.out.find("lvDeleteItem\n------------\n")) << entry.out;
+    EXPECT_EQ(std::string::npos, entry.out.find("\n|")) << "tables show without their pipes: " << entry.out;
+    EXPECT_EQ(std::string::npos, entry.out.find("```")) << "examples show without their fences: " << entry.out;
+    EXPECT_EQ(std::string::npos, entry.out.find("lvGetItemCheck\n---")) << "the next entry is not shown: " << entry.out;
+
+    const Outcome statement = zubhost("--help type");
+    EXPECT_EQ(0u, statement.exitCode) << statement.err;
+    EXPECT_EQ(0u, statement.out.find("type\n----\n")) << statement.out;
 
     const Outcome slip = zubhost("--help lvInsertItm");
     EXPECT_EQ(2u, slip.exitCode);
@@ -178,6 +183,22 @@ TEST(Program, CrashingCommandIsReportedWithItsLineAndExitCodeThree)
     EXPECT_EQ(3u, run.exitCode);
     EXPECT_EQ(0u, run.out.find("tSum(1, 1) -> 2\nline 3: the call crashed: exception 0xC0000005 at ")) << run.out;
     EXPECT_EQ(std::string::npos, run.out.find("tSum(2, 2)")) << run.out;
+}
+
+TEST(Program, CallOnAWindowOfAnotherKindIsRefusedAtThePromptAndItsCrashNamesTheWarningInAScript)
+{
+    const std::string lines = "$sb = control msctls_statusbar32 0 0 100 20\ntrSETPOS($sb, 5)\nprint \"alive\"\n";
+    const Outcome prompt = zubhost("-", lines);
+    EXPECT_EQ(1u, prompt.exitCode);
+    EXPECT_NE(std::string::npos, prompt.out.find("line 2, column 10: $sb is a msctls_statusbar32; trSETPOS drives a "
+                                                 "trackbar")) << prompt.out;
+    EXPECT_NE(std::string::npos, prompt.out.find("\nalive\n")) << prompt.out;
+
+    const zub::TempFolder folder;
+    const Outcome script = zubhost("\"" + folder.write("crash.zub", lines) + "\"");
+    EXPECT_EQ(3u, script.exitCode) << script.out;
+    EXPECT_NE(std::string::npos, script.out.find("(line 2 was sent with a warning: $sb is a msctls_statusbar32; "
+                                                 "trSETPOS drives a trackbar (msctls_trackbar32))\n")) << script.out;
 }
 
 TEST(Program, WhatCannotStartGivesExitCodeTwo)

@@ -90,4 +90,23 @@ TEST(Reference, TypographicCharactersReadAsAscii)
                                              "1 is 16 \xC3\x97 16 \xE2\x80\xA6"));
 }
 
+TEST(Reference, HelpShowsTablesAsColumnsAndExamplesIndentedWithoutMarkup)
+{
+    EXPECT_EQ("lvDeleteItem\n------------\n"
+              "Deletes items. See the Scope.\n"
+              "  Argument  Type  Meaning\n"
+              "  list      int   a red|green|blue colour\n"
+              "    print [1]\n"
+              "last",
+              plainText("## `lvDeleteItem`\n"
+                        "Deletes [items](listviews.md#x). See the **Scope**.\n"
+                        "| Argument | Type | Meaning |\n"
+                        "|---|---|---|\n"
+                        "| `list` | int | a `red|green|blue` colour |\n"
+                        "```zub\n"
+                        "print [1]\n"
+                        "```\n"
+                        "last\n"));
+}
+
 } // namespace

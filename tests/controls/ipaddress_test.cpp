@@ -110,4 +110,18 @@ TEST_F(IpAddress, SetRangeLimitsWhatTheUserCanEnterInTheField)
     EXPECT_EQ(100u, packed(ip) & 0xFF);
 }
 
+// A tab control made before it lies above it among the dialog's windows; the control
+// clips its siblings, so below the tab it could not draw at all.
+TEST_F(IpAddress, ControlMadeOnATabPageDraws)
+{
+    const zub::Result tab = host.call("taCreateTab", dialog.hwnd(), 10, 10, 300, 200, 0);
+    HWND ip = createIp(30, 60, 160, 24);
+    HDC dc = GetDC(ip);
+    RECT visible = {};
+    EXPECT_EQ(SIMPLEREGION, GetClipBox(dc, &visible));
+    ReleaseDC(ip, dc);
+    EXPECT_EQ(160, visible.right - visible.left);
+    EXPECT_NE(0, tab.integer);
+}
+
 } // namespace

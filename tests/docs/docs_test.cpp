@@ -122,8 +122,12 @@ std::vector<Entry> readPage(const std::string& page, const std::string& text)
 
 struct Reference {
     std::vector<Entry> entries; // of every family page, pages in name order
+    std::vector<Entry> guides;  // of the pages that are no family: their examples run too
     std::string index;          // README.md
 };
+
+// The pages besides the families: the console's statements and the guides.
+const std::set<std::string> kGuidePages = {"console.md", "getting-started.md", "tasks.md"};
 
 const Reference& reference()
 {
@@ -145,7 +149,8 @@ const Reference& reference()
                 reference.index = text;
                 continue;
             }
-            for (Entry& entry : readPage(page, text)) reference.entries.push_back(std::move(entry));
+            std::vector<Entry>& into = kGuidePages.count(page) ? reference.guides : reference.entries;
+            for (Entry& entry : readPage(page, text)) into.push_back(std::move(entry));
         }
         return reference;
     }();
@@ -317,6 +322,26 @@ std::string firstDifference(const std::string& written, const std::string& print
     }
 }
 
+// Runs the entry's examples that have an output block; how many ran.
+int runExamples(const Entry& entry, const zub::TempFolder& folder)
+{
+    int count = 0;
+    for (const Example& example : entry.examples) {
+        if (!example.script || !example.output) continue;
+        const ScriptRun run = runScript(*example.script, folder);
+        ++count;
+        // An example whose script names Wine prints what Wine's controls do; on Windows
+        // its difference is reported, not failed.
+        const bool wineOnly = example.script->find("Wine") != std::string::npos;
+        if (run.output != *example.output &&
+            (!wineOnly || zub::SeenOnlyUnderWine((entry.name + ": the example's output, taken under Wine").c_str()))) {
+            ADD_FAILURE() << entry << ": the example (exit code " << run.exitCode << ") prints otherwise at "
+                          << firstDifference(*example.output, run.output);
+        }
+    }
+    return count;
+}
+
 TEST(Reference, EveryExamplePrintsTheOutputWrittenUnderIt)
 {
     zub::Host host;
@@ -339,20 +364,9 @@ TEST(Reference, EveryExamplePrintsTheOutputWrittenUnderIt)
                 ADD_FAILURE() << entry << ": wants one ```zub example with its ```output block under it";
             }
         }
-        for (const Example& example : entry.examples) {
-            if (!example.script || !example.output) continue;
-            const ScriptRun run = runScript(*example.script, folder);
-            ++count;
-            // An example whose script names Wine prints what Wine's controls do; on Windows
-            // its difference is reported, not failed.
-            const bool wineOnly = example.script->find("Wine") != std::string::npos;
-            if (run.output != *example.output &&
-                (!wineOnly || zub::SeenOnlyUnderWine((entry.name + ": the example's output, taken under Wine").c_str()))) {
-                ADD_FAILURE() << entry << ": the example (exit code " << run.exitCode << ") prints otherwise at "
-                              << firstDifference(*example.output, run.output);
-            }
-        }
+        count += runExamples(entry, folder);
     }
+    for (const Entry& entry : reference().guides) count += runExamples(entry, folder);
     for (const auto& [name, value] : saved) SetEnvironmentVariableA(name.c_str(), value.c_str());
     std::printf("%d examples run\n", count);
 }

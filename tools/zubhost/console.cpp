@@ -19,6 +19,7 @@ using script::Value;
 namespace {
 
 int g_currentLine = 0;
+std::string g_currentWarning; // the warning that the running line's call was sent with
 
 // A line that cannot run: the reason, and where in the line it lies.
 struct LineError {
@@ -54,6 +55,40 @@ std::string oneLine(const std::string& text)
 }
 
 std::string textOf(const Value& v) { return v.isText() ? v.text : std::to_string(v.integer); }
+
+// Where typing into the window goes: the window itself, or the field inside it that has
+// the focus (an IP address control passes its focus on to one of its four fields). The
+// focus stays where it is when it is already inside the window.
+HWND focusIn(HWND target)
+{
+    HWND focus = GetFocus();
+    if (focus != target && !IsChild(target, focus)) {
+        SetFocus(target);
+        Dialog::pump();
+        focus = GetFocus();
+    }
+    return IsChild(target, focus) ? focus : target;
+}
+
+// Where a click on the item, tab or entry at a 0-based index lands, in the window's
+// client coordinates; nothing when the window holds no such one.
+std::optional<POINT> itemCentre(HWND window, const std::string& cls, int32_t index)
+{
+    RECT r = {};
+    bool found = false;
+    if (cls == "syslistview32") {
+        r.left = LVIR_LABEL;
+        found = index >= 0 && index < SendMessageA(window, LVM_GETITEMCOUNT, 0, 0) &&
+                SendMessageA(window, LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+    } else if (cls == "systabcontrol32") {
+        found = SendMessageA(window, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+    } else if (cls == "listbox" || cls == "combolbox") {
+        found = index >= 0 && index < SendMessageA(window, LB_GETCOUNT, 0, 0) &&
+                SendMessageA(window, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r)) != LB_ERR;
+    }
+    if (!found) return std::nullopt;
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
 
 struct Key {
     const char* name;
@@ -107,6 +142,8 @@ struct Console::Prepared {
     std::vector<Arg> args;
     std::string echo;
     std::optional<std::string> warning; // argument 1 is a window of a kind the command does not drive
+    std::vector<std::string> argumentWarnings; // arguments that a host would read otherwise
+    int windowColumn = 0;               // where argument 1 stands
 };
 
 Console::Console(Host& host, Dialog& dialog, NoteCatcher& notes, std::ostream& out)
@@ -124,6 +161,8 @@ Console::Console(Host& host, Dialog& dialog, NoteCatcher& notes, std::ostream& o
 
 int Console::currentLine() { return g_currentLine; }
 
+const std::string& Console::currentWarning() { return g_currentWarning; }
+
 const Value* Console::variable(const std::string& name) const
 {
     const auto found = m_variables.find(name);
@@ -132,7 +171,63 @@ const Value* Console::variable(const std::string& name) const
 
 bool Console::run(std::string_view text, int lineNumber)
 {
+    if (!m_loop) return runOne(text, lineNumber);
+    // The lines of a for are collected up to its matching end, fors inside it counted.
+    const script::Tokenized tokens = script::tokenizeLine(text);
+    const auto& t = tokens.tokens;
+    const bool word = !t.empty() && t[0].kind == script::Token::Kind::Word;
+    if (word && lower(t[0].text) == "for") ++m_loop->depth;
+    if (word && lower(t[0].text) == "end" && t.size() == 2 && --m_loop->depth == 0) {
+        const Loop loop = std::move(*m_loop);
+        m_loop.reset();
+        return runLoop(loop);
+    }
+    m_loop->body.emplace_back(std::string(text), lineNumber);
+    return true;
+}
+
+void Console::startLoop(const Statement& s)
+{
+    Loop loop;
+    loop.statement = s;
+    loop.line = g_currentLine;
+    loop.first = integer(s.operands[0], "for counts from an integer");
+    loop.last = integer(s.operands[1], "for counts to an integer");
+    if (s.operands.size() > 2) {
+        loop.step = integer(s.operands[2], "the step must be an integer");
+        if (loop.step == 0) throw LineError{"a step of 0 never ends", s.operands[2].column};
+    }
+    m_loop = std::move(loop);
+}
+
+// Runs the lines once for every value from first to last; false when one could not run
+// (with stopAtFailure the loop then ends there).
+bool Console::runLoop(const Loop& loop)
+{
+    bool whole = true;
+    for (int64_t value = loop.first; loop.step > 0 ? value <= loop.last : value >= loop.last; value += loop.step) {
+        assign(loop.statement.target, Value::ofInteger(static_cast<int32_t>(value)));
+        for (const auto& [text, number] : loop.body) {
+            whole = run(text, number) && whole;
+            if (m_finished || (!whole && m_stopAtFailure)) return whole;
+        }
+    }
+    return whole;
+}
+
+bool Console::finish()
+{
+    if (!m_loop) return true;
+    ++m_failures;
+    line("line " + std::to_string(m_loop->line) + ": for without an end; its lines did not run");
+    m_loop.reset();
+    return false;
+}
+
+bool Console::runOne(std::string_view text, int lineNumber)
+{
     g_currentLine = lineNumber;
+    g_currentWarning.clear();
     const script::Parsed parsed = script::parseLine(text);
     std::string failure;
     int column = 0;
@@ -201,7 +296,7 @@ void Console::runStatement(const Statement& s)
     // What acts as a user, or waits, meets the dialog as it now is.
     using Kind = Statement::Kind;
     if (s.kind == Kind::Type || s.kind == Kind::Key || s.kind == Kind::Select || s.kind == Kind::Hover ||
-        s.kind == Kind::Wait) {
+        s.kind == Kind::Click || s.kind == Kind::Text || s.kind == Kind::Wait) {
         pump();
     }
     // Commands run with the list views' drawing held, but for one that scrolls a list view,
@@ -213,7 +308,11 @@ void Console::runStatement(const Statement& s)
     }
     switch (s.kind) {
     case Statement::Kind::Empty: return;
-    case Statement::Kind::Call: perform(prepareAndWarn(s.call), ""); return;
+    case Statement::Kind::Call: perform(prepareAndWarn(s.call, s.forced), ""); return;
+    case Statement::Kind::For: startLoop(s); return;
+    case Statement::Kind::End: throw LineError{"end without a for", s.wordColumn};
+    case Statement::Kind::Click: click(s); return;
+    case Statement::Kind::Text: showText(s); return;
     case Statement::Kind::Assign: {
         const std::vector<Value> values = resolveAll(s.operands);
         if (values.size() == 1) {
@@ -354,7 +453,10 @@ Console::Prepared Console::prepare(const script::Call& call) const
     signature.name = call.name;
 
     const std::vector<Value> values = resolveAll(call.args);
-    if (auto problem = script::checkArguments(signature, values)) throw LineError{*problem, call.column};
+    size_t argument = 0;
+    if (auto problem = script::checkArguments(signature, values, &argument)) {
+        throw LineError{*problem, argument < call.args.size() ? call.args[argument].column : call.close};
+    }
 
     Prepared p;
     p.target = call.target;
@@ -365,14 +467,27 @@ Console::Prepared Console::prepare(const script::Call& call) const
     if (!values.empty() && !values[0].isText() && isWindowHandle(values[0].integer)) {
         const HWND window = reinterpret_cast<HWND>(static_cast<INT_PTR>(values[0].integer));
         p.warning = script::wrongKind(call.name, echo(call.args[0]), className(window));
+        p.windowColumn = call.args[0].column;
     }
+    p.argumentWarnings = script::argumentWarnings(call.name, values);
     return p;
 }
 
-Console::Prepared Console::prepareAndWarn(const script::Call& call)
+Console::Prepared Console::prepareAndWarn(const script::Call& call, bool forced)
 {
     Prepared p = prepare(call);
-    if (p.warning) line(*p.warning);
+    if (p.warning && m_refuseWrongKinds && !forced) {
+        // Another kind of control can crash on the command's messages, and the session with it.
+        const std::string why = p.warning->substr(p.warning->find(' ') + 1);
+        throw LineError{why + ", whose messages another kind of control can crash on: not sent (force " + call.name +
+                            "(...) sends it anyway)",
+                        p.windowColumn};
+    }
+    if (p.warning) {
+        line(*p.warning);
+        g_currentWarning = p.warning->substr(p.warning->find(' ') + 1);
+    }
+    for (const std::string& warning : p.argumentWarnings) line(warning);
     return p;
 }
 
@@ -423,7 +538,7 @@ void Console::control(const Statement& s)
         made = create();
     }
     if (made == nullptr) {
-        throw LineError{"cannot create a window of class " + s.word, 0};
+        throw LineError{"cannot create a window of class " + s.word, s.wordColumn};
     }
     ++m_nextChildId;
     // A dialog gives its controls its font.
@@ -458,13 +573,29 @@ void Console::type(const Statement& s)
     const std::string typed = text(s.operands[1]);
     std::optional<Prepared> then;
     if (s.then) then = prepareAndWarn(*s.then);
-    SetFocus(target);
-    Dialog::pump();
+    const HWND field = focusIn(target);
+    DWORD pumped = GetTickCount();
+    DWORD shown = pumped;
+    size_t done = 0;
     for (char c : typed) {
-        SendMessageA(target, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1);
-        Dialog::pump();
+        // A long text takes a while at the control's own pace: how far it got, now and then.
+        if (++done % 256 == 0 && GetTickCount() - shown >= 2000) {
+            std::fprintf(stderr, "type: %zu of %zu characters\n", done, typed.size());
+            shown = GetTickCount();
+        }
+        // The focus may move on inside the window (an IP address field that is full, or ".").
+        const HWND focus = GetFocus();
+        const HWND to = focus == target || IsChild(target, focus) ? focus : field;
+        SendMessageA(to, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1);
+        // The dialog catches up after every character that a command follows, else every
+        // 50 ms: painting after each of a long text's characters costs more than the typing.
+        if (then || GetTickCount() - pumped >= 50) {
+            Dialog::pump();
+            pumped = GetTickCount();
+        }
         if (then) perform(*then, "type " + echo(s.operands[0]) + " " + script::quote(std::string(1, c)) + " then ");
     }
+    Dialog::pump();
     if (!then) {
         line("type " + echo(s.operands[0]) + " " + script::echoText(typed) + " -> " + script::echoText(windowText(target)));
     }
@@ -481,16 +612,15 @@ void Console::key(const Statement& s)
     }
     std::optional<Prepared> then;
     if (s.then) then = prepareAndWarn(*s.then);
-    SetFocus(target);
-    Dialog::pump();
+    const HWND field = focusIn(target);
     const UINT scan = MapVirtualKeyA(key->vk, 0 /* MAPVK_VK_TO_VSC */);
     const LPARAM down = 1 | static_cast<LPARAM>(scan) << 16 | (key->extended ? 1 << 24 : 0);
     const LPARAM up = down | static_cast<LPARAM>(0xC0000000u);
     const std::string shown = "key " + echo(s.operands[0]) + " " + s.word;
     for (int i = 0; i < count; ++i) {
-        SendMessageA(target, WM_KEYDOWN, key->vk, down);
-        if (key->character != 0) SendMessageA(target, WM_CHAR, static_cast<WPARAM>(key->character), down);
-        SendMessageA(target, WM_KEYUP, key->vk, up);
+        SendMessageA(field, WM_KEYDOWN, key->vk, down);
+        if (key->character != 0) SendMessageA(field, WM_CHAR, static_cast<WPARAM>(key->character), down);
+        SendMessageA(field, WM_KEYUP, key->vk, up);
         Dialog::pump();
         if (then) perform(*then, shown + " then ");
     }
@@ -522,6 +652,47 @@ void Console::hover(const Statement& s)
     PostMessageA(target, WM_MOUSEMOVE, 0, MAKELPARAM(centre.x, centre.y));
     pumpFor(50);
     line("hover " + echo(s.operands[0]));
+}
+
+// A click as a user's: the pointer moves there, the left button goes down and up.
+void Console::click(const Statement& s)
+{
+    HWND target = window(s.operands[0]);
+    POINT at = {};
+    if (s.operands.size() == 3) {
+        at.x = integer(s.operands[1], "x must be an integer");
+        at.y = integer(s.operands[2], "y must be an integer");
+    } else {
+        const std::string cls = lower(className(target));
+        if (cls != "syslistview32" && cls != "systabcontrol32" && cls != "listbox" && cls != "combolbox") {
+            throw LineError{"a position clicks an item of a list view, a tab or an entry of a list box; a " +
+                                className(target) + " takes x and y",
+                            s.operands[1].column};
+        }
+        const int32_t position = integer(s.operands[1], "the position must be an integer");
+        const std::optional<POINT> centre = itemCentre(target, cls, position - 1);
+        if (!centre) throw LineError{"there is no position " + std::to_string(position) + " to click", s.operands[1].column};
+        at = *centre;
+    }
+    POINT onScreen = at;
+    ClientToScreen(target, &onScreen);
+    SetCursorPos(onScreen.x, onScreen.y);
+    const LPARAM where = MAKELPARAM(at.x, at.y);
+    // The release waits in the queue: a control that follows the mouse while the button is
+    // down (a list view deciding between a click and a drag) finds it there.
+    PostMessageA(target, WM_LBUTTONUP, 0, where);
+    SendMessageA(target, WM_MOUSEMOVE, 0, where);
+    SendMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, where);
+    Dialog::pump();
+    line("click " + echoAll(s.operands, " "));
+}
+
+void Console::showText(const Statement& s)
+{
+    HWND target = window(s.operands[0]);
+    const Value text = Value::ofText(zub::windowText(target));
+    if (!s.target.empty()) assign(s.target, text);
+    line((s.target.empty() ? "" : "$" + s.target + " = ") + "text " + echo(s.operands[0]) + " -> " + render(text));
 }
 
 void Console::send(const Statement& s)
@@ -556,7 +727,9 @@ void Console::dialogSize(const Statement& s)
 {
     const int32_t w = integer(s.operands[0], "the width must be an integer");
     const int32_t h = integer(s.operands[1], "the height must be an integer");
-    if (w < 1 || h < 1 || w > 10000 || h > 10000) throw LineError{"the dialog takes 1 to 10000 pixels a side", 0};
+    if (w < 1 || h < 1 || w > 10000 || h > 10000) {
+        throw LineError{"the dialog takes 1 to 10000 pixels a side", s.operands[w < 1 || w > 10000 ? 0 : 1].column};
+    }
     RECT r = {0, 0, w, h};
     const HWND dialog = m_dialog.hwnd();
     AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE)), FALSE,
@@ -568,7 +741,7 @@ void Console::dialogSize(const Statement& s)
 void Console::help(const Statement& s)
 {
     const std::string problem = printHelp(m_host.table(), s.word, m_out);
-    if (!problem.empty()) throw LineError{problem, 0};
+    if (!problem.empty()) throw LineError{problem, s.wordColumn};
 }
 
 void Console::assign(const std::string& name, Value value)

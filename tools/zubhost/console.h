@@ -9,6 +9,7 @@
 #include "notes.h"
 
 #include <map>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -30,16 +31,43 @@ public:
     // visible list view costs tens of milliseconds.
     void pump();
 
+    // At the prompt and with --strict, a call whose argument 1 is a window of another
+    // kind than the command drives is refused (force sends it); otherwise it is warned
+    // about and sent, as the host would.
+    void refuseWrongKinds(bool refuse) { m_refuseWrongKinds = refuse; }
+    // With --strict, a loop stops at the first line of its body that cannot run.
+    void stopAtFailure(bool stop) { m_stopAtFailure = stop; }
+
+    // Ends the input: false, with the reason printed, when a for still waits for its end.
+    bool finish();
+    // True while the lines of a for are being collected up to its end.
+    bool collecting() const { return m_loop.has_value(); }
+
     int failures() const { return m_failures; }
     // True once a quit (or exit) statement has run: no more lines are wanted.
     bool finished() const { return m_finished; }
     const script::Value* variable(const std::string& name) const;
 
-    // The line now running, for a crash report.
+    // The line now running, for a crash report, and the warning printed before its call,
+    // if any.
     static int currentLine();
+    static const std::string& currentWarning();
 
 private:
     struct Prepared;
+    // A for whose lines are being collected: the statement, and the lines up to the
+    // matching end with their numbers.
+    struct Loop {
+        script::Statement statement;
+        int line = 0;
+        int64_t first = 0, last = 0, step = 1;
+        std::vector<std::pair<std::string, int>> body;
+        int depth = 1; // fors opened inside it and not yet ended, itself included
+    };
+
+    bool runOne(std::string_view line, int lineNumber);
+    bool runLoop(const Loop& loop);
+    void startLoop(const script::Statement& s);
 
     void runStatement(const script::Statement& statement);
     void holdListViews();
@@ -56,7 +84,7 @@ private:
     Prepared prepare(const script::Call& call) const;
     // Prepares the call and prints the warning when argument 1 is a window of another
     // kind than the command drives.
-    Prepared prepareAndWarn(const script::Call& call);
+    Prepared prepareAndWarn(const script::Call& call, bool forced = false);
     void perform(const Prepared& call, const std::string& prefix);
 
     void control(const script::Statement& s);
@@ -65,6 +93,8 @@ private:
     void key(const script::Statement& s);
     void select(const script::Statement& s);
     void hover(const script::Statement& s);
+    void click(const script::Statement& s);
+    void showText(const script::Statement& s);
     void send(const script::Statement& s);
     void print(const script::Statement& s);
     void dialogSize(const script::Statement& s);
@@ -89,6 +119,9 @@ private:
     DWORD m_lastPump = 0;
     std::vector<HWND> m_heldListViews;      // list views whose drawing the console holds now
     std::set<HWND> m_scriptRedraw;          // windows whose drawing the script switches itself
+    bool m_refuseWrongKinds = false;
+    bool m_stopAtFailure = false;
+    std::optional<Loop> m_loop;             // the for being collected (one inside it is collected as its lines)
 };
 
 // Formats a value as a result line shows it: an integer in decimal (a window as

@@ -84,13 +84,17 @@ std::string printHelp(const std::vector<EntryInfo>& table, std::string_view name
                "case-insensitive):\n"
             << script::statementSummary()
             << "Values: 12, 0x0C, -1, \"text\" (escapes \\\\ \\\" \\n \\r \\t \\xHH), $variable, @CONSTANT;\n"
-               "$dialog, $temp and $_ are the console's own.\n\n";
+               "$dialog, $temp and $_ are the console's own. help STATEMENT (help type) shows a statement.\n\n";
         listFamilies(table, out);
         out << std::flush;
         return {};
     }
     if (const Reference::Entry* entry = reference.find(name)) {
         out << reference::plainText(entry->text) << '\n' << std::flush;
+        return {};
+    }
+    if (const Reference::Entry* statement = reference.statement(name)) {
+        out << reference::plainText(statement->text) << '\n' << std::flush;
         return {};
     }
     if (const Reference::Family* family = reference.family(name)) {

@@ -1,6 +1,9 @@
 #include "kinds.h"
 
+#include "host/values.h"
 #include "text.h"
+
+#include <cctype>
 
 namespace zub::script {
 
@@ -50,6 +53,48 @@ const struct {
     {"tt*", WindowKind{"a tooltip", {"tooltips_class32"}}},
 };
 
+// The commands that read the number in the cell of an argument that the table declares
+// as text, and the commands that read an argument as a colour text: the argument's
+// position from 1.
+const struct {
+    const char* name;
+    size_t argument;
+    bool colour; // false: read as the number in the cell
+} kReadAs[] = {
+    {"trSETLINESIZE", 2, false}, {"trSETPAGESIZE", 2, false}, {"trSETPOS", 2, false},
+    {"trSETRANGEMAX", 2, false}, {"trSETRANGEMIN", 2, false}, {"trSETSELEND", 2, false},
+    {"trSETSELSTART", 2, false}, {"trSETTIC", 2, false},      {"trSETTICFREQ", 2, false},
+    {"trSETTIPSIDE", 2, false},  {"rtIndent", 2, false},      {"lvSetBkColor", 2, true},
+    {"lvSetItemTextColor", 5, true}, {"pgSetColor", 2, true}, {"sbSetBkColor", 2, true},
+    {"ttSetColor", 2, true},     {"rtSetTextColor", 2, true}, {"rtSetTextBackColor", 2, true},
+};
+
+// red|green|blue: three numbers of one to three digits, each 0 to 255.
+bool isColourText(std::string_view text)
+{
+    int components = 0;
+    size_t start = 0;
+    for (;;) {
+        const size_t bar = text.find('|', start);
+        const std::string_view part = text.substr(start, bar == std::string_view::npos ? bar : bar - start);
+        if (part.empty() || part.size() > 3) return false;
+        for (char c : part) {
+            if (!std::isdigit(static_cast<unsigned char>(c))) return false;
+        }
+        if (std::stoi(std::string(part)) > 255) return false;
+        ++components;
+        if (bar == std::string_view::npos) break;
+        start = bar + 1;
+    }
+    return components == 3;
+}
+
+std::string colourText(uint32_t colour)
+{
+    return std::to_string(colour & 0xFF) + "|" + std::to_string((colour >> 8) & 0xFF) + "|" +
+           std::to_string((colour >> 16) & 0xFF);
+}
+
 bool matches(std::string_view names, std::string_view command)
 {
     const std::string pattern = lower(names), name = lower(command);
@@ -82,6 +127,29 @@ std::optional<std::string> wrongKind(std::string_view command, std::string_view 
     }
     return "warning: " + std::string(argument) + " is " + withArticle(className) + "; " + std::string(command) +
            " drives " + kind->noun + " (" + kind->classes.front() + ")";
+}
+
+std::vector<std::string> argumentWarnings(std::string_view command, const std::vector<Value>& args)
+{
+    std::vector<std::string> warnings;
+    for (const auto& row : kReadAs) {
+        if (!matches(row.name, command) || row.argument > args.size()) continue;
+        const Value& value = args[row.argument - 1];
+        const std::string which = "argument " + std::to_string(row.argument) + " of " + std::string(command);
+        if (!row.colour && value.isText()) {
+            warnings.push_back("warning: " + which + " is the text " + echoText(value.text) + ", but " +
+                               std::string(command) +
+                               " reads the number in the cell, never the text: the console puts the number the "
+                               "text starts with there, a host need not; pass a number");
+        }
+        const std::string text = value.isText() ? value.text : std::to_string(value.integer);
+        if (row.colour && !isColourText(text)) {
+            warnings.push_back("warning: " + which + ", " + echoText(text) +
+                               ", is no colour text red|green|blue of numbers 0 to 255 (such as \"255|0|0\"); the "
+                               "extender reads it as " + colourText(TextToColor(text.c_str())));
+        }
+    }
+    return warnings;
 }
 
 bool givesImageList(std::string_view command) { return lower(command) == "ilcreateimglist"; }

@@ -5,6 +5,8 @@
 // its own). No windows here, so it builds and is tested natively as well.
 #pragma once
 
+#include "script.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +26,13 @@ const WindowKind* windowKind(std::string_view command);
 // The warning for a call whose argument 1 (as echoed) is a window of the class, or
 // nothing when the class is one the command drives.
 std::optional<std::string> wrongKind(std::string_view command, std::string_view argument, std::string_view className);
+
+// Warnings, one a line, for arguments that a host hands over otherwise than the
+// console passes them: a text where the command reads the number in the cell (the
+// console puts the number the text starts with there; the host need not), and a colour
+// that is not a text red|green|blue of numbers 0 to 255 (the extender reads a name or
+// #RRGGBB as black). Nothing when every argument reads as written.
+std::vector<std::string> argumentWarnings(std::string_view command, const std::vector<Value>& args);
 
 // True for a command whose result is an image list's handle (ilCreateImgList; the other
 // image list commands give counts).

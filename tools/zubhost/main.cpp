@@ -42,8 +42,12 @@ const char kUsage[] =
 LONG WINAPI reportCrash(EXCEPTION_POINTERS* info)
 {
     std::fflush(stdout);
-    std::printf("line %d: the call crashed: exception 0x%08lX at %p\n", zub::console::Console::currentLine(),
-                info->ExceptionRecord->ExceptionCode, info->ExceptionRecord->ExceptionAddress);
+    const int line = zub::console::Console::currentLine();
+    std::printf("line %d: the call crashed: exception 0x%08lX at %p", line, info->ExceptionRecord->ExceptionCode,
+                info->ExceptionRecord->ExceptionAddress);
+    const std::string& warning = zub::console::Console::currentWarning();
+    if (!warning.empty()) std::printf(" (line %d was sent with a warning: %s)", line, warning.c_str());
+    std::printf("\n");
     std::fflush(stdout);
     ExitProcess(kCrashed);
 }
@@ -255,11 +259,13 @@ void runLines(zub::console::Console& console, const std::vector<std::string>& li
     for (size_t i = 0; i < lines.size() && !console.finished(); ++i) {
         if (!console.run(lines[i], static_cast<int>(i) + 1) && strict) return;
     }
+    console.finish();
 }
 
-void prompt()
+// The prompt; inside a for, one that says the lines wait for its end.
+void prompt(const zub::console::Console& console)
 {
-    std::fputs("zub> ", stdout);
+    std::fputs(console.collecting() ? "...> " : "zub> ", stdout);
     std::fflush(stdout);
 }
 
@@ -278,7 +284,7 @@ void runInput(zub::console::Console& console, HWND dialog, bool strict)
                    "quit, or the end of the input (Ctrl-Z then Enter; in a terminal under Wine, Ctrl-D then Enter),\n"
                    "ends.\n",
                    stderr);
-        prompt();
+        prompt(console);
     }
     while (!ended && !stopped && IsWindow(dialog)) {
         MsgWaitForMultipleObjects(1, &input.ready, FALSE, INFINITE, QS_ALLINPUT);
@@ -292,9 +298,10 @@ void runInput(zub::console::Console& console, HWND dialog, bool strict)
             if (!console.run(*line, ++number) && strict) stopped = true;
             console.pump(); // typed by hand: the dialog shows each line's work at once
             if (console.finished()) stopped = true;
-            if (prompting && !stopped) prompt();
+            if (prompting && !stopped) prompt(console);
         }
     }
+    if (!stopped) console.finish();
 }
 
 // Saves the dialog's picture; false, with the reason printed, when it cannot.
@@ -358,6 +365,9 @@ int runScript(zub::Host& host, const Options& options)
     notes.answer = !options.interactive;
     host.window = dialog.hwnd();
     zub::console::Console console(host, dialog, notes, std::cout);
+    // Typed by hand or run strictly, a call that could crash the session is refused.
+    console.refuseWrongKinds(fromInput || options.strict);
+    console.stopAtFailure(options.strict);
     if (fromInput) runInput(console, dialog.hwnd(), options.strict);
     else runLines(console, lines, options.strict);
 

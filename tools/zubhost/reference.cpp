@@ -97,7 +97,18 @@ std::string withoutAt(std::string_view name) { return lower(!name.empty() && nam
 
 Reference::Reference(const std::vector<Page>& pages)
 {
-    for (const Page& page : pages) m_families.push_back(familyOf(page));
+    for (const Page& page : pages) {
+        if (page.name == "console") m_statements = familyOf(page).entries;
+        else if (page.name != "getting-started" && page.name != "tasks") m_families.push_back(familyOf(page));
+    }
+}
+
+const Reference::Entry* Reference::statement(std::string_view name) const
+{
+    for (const Entry& entry : m_statements) {
+        if (lower(entry.name) == lower(name)) return &entry;
+    }
+    return nullptr;
 }
 
 const Reference& Reference::builtIn()
@@ -158,18 +169,123 @@ std::string unknownName(const char* kind, std::string_view name, const std::vect
     return out + "?";
 }
 
-std::string plainText(std::string_view markdown)
+namespace {
+
+// The typographic characters as ASCII.
+std::string asciiText(std::string_view text)
 {
     static const struct {
         std::string_view from;
         std::string_view to;
     } kPlain[] = {{"\xE2\x88\x92", "-"}, {"\xC3\x97", "x"}, {"\xE2\x80\xA6", "..."}};
-    std::string out(markdown);
+    std::string out(text);
     for (const auto& p : kPlain) {
         for (size_t at = 0; (at = out.find(p.from, at)) != std::string::npos; at += p.to.size()) {
             out.replace(at, p.from.size(), p.to);
         }
     }
+    return out;
+}
+
+// A line of running text without its markup: no backticks or bold stars, a link as its
+// text.
+std::string plainLine(std::string_view line)
+{
+    std::string out;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '`' || (c == '*' && i + 1 < line.size() && line[i + 1] == '*')) {
+            if (c == '*') ++i;
+            continue;
+        }
+        if (c == ']' && i + 1 < line.size() && line[i + 1] == '(') {
+            const size_t close = line.find(')', i);
+            if (close != std::string_view::npos) {
+                i = close;
+                continue;
+            }
+        }
+        if (c == '[') {
+            const size_t close = line.find(']', i);
+            if (close != std::string_view::npos && line.substr(close, 2) == "](") continue;
+        }
+        out += c;
+    }
+    return out;
+}
+
+// The cells of a table row; a | inside backticks belongs to its cell.
+std::vector<std::string> cellsOf(std::string_view row)
+{
+    std::vector<std::string> cells;
+    std::string cell;
+    bool code = false;
+    for (size_t i = 1; i < row.size(); ++i) {
+        if (row[i] == '`') code = !code;
+        if (row[i] == '|' && !code) {
+            cells.push_back(plainLine(trimmed(cell)));
+            cell.clear();
+        } else {
+            cell += row[i];
+        }
+    }
+    return cells;
+}
+
+// A table as aligned columns, without its pipes and its rule under the heading row.
+void plainTable(const std::vector<std::string_view>& rows, std::string& out)
+{
+    std::vector<std::vector<std::string>> table;
+    std::vector<size_t> widths;
+    for (std::string_view row : rows) {
+        if (row.find_first_not_of("|-: ") == std::string_view::npos) continue;
+        table.push_back(cellsOf(row));
+        widths.resize(std::max(widths.size(), table.back().size()));
+        for (size_t i = 0; i < table.back().size(); ++i) widths[i] = std::max(widths[i], table.back()[i].size());
+    }
+    for (const auto& cells : table) {
+        std::string line;
+        for (size_t i = 0; i < cells.size(); ++i) {
+            line += cells[i];
+            if (i + 1 < cells.size()) line += std::string(widths[i] - cells[i].size() + 2, ' ');
+        }
+        out += "  " + line + "\n";
+    }
+}
+
+} // namespace
+
+std::string plainText(std::string_view markdown)
+{
+    const std::string text = asciiText(markdown);
+    std::string out;
+    std::vector<std::string_view> table;
+    bool fenced = false;
+    for (const Line& line : linesOf(text)) {
+        const std::string_view t = line.text;
+        if (!line.fenced && !t.empty() && t[0] == '|') {
+            table.push_back(t);
+            continue;
+        }
+        if (!table.empty()) {
+            plainTable(table, out);
+            table.clear();
+        }
+        if (t.substr(0, 3) == "```") {
+            fenced = !fenced;
+            continue;
+        }
+        if (fenced) {
+            out += "    " + std::string(t) + "\n";
+        } else if (t.substr(0, 3) == "## ") {
+            const std::string heading = plainLine(t.substr(3));
+            out += heading + "\n" + std::string(heading.size(), '-') + "\n";
+        } else {
+            out += plainLine(t) + "\n";
+        }
+    }
+    if (!table.empty()) plainTable(table, out);
+    while (!out.empty() && out.back() == '\n') out.pop_back();
     return out;
 }
 

@@ -31,6 +31,8 @@ public:
         std::vector<Entry> entries;
     };
 
+    // Every page is a family's but the console's statements (console) and the guides
+    // (getting-started, tasks), which no entry of the table is looked up in.
     explicit Reference(const std::vector<Page>& pages);
 
     // The reference the console was built with.
@@ -44,9 +46,12 @@ public:
     const Entry* find(std::string_view name) const;
     // A family by its page's file name or title, in any case; null when there is none.
     const Family* family(std::string_view name) const;
+    // The entry of a console statement (type, for), in any case; null when there is none.
+    const Entry* statement(std::string_view name) const;
 
 private:
     std::vector<Family> m_families;
+    std::vector<Entry> m_statements;
 };
 
 // The names that lie nearest the given one (edit distance, ignoring case, a swap of two

@@ -243,13 +243,18 @@ const Keyword kKeywords[] = {
     {"add", Statement::Kind::Add, 2, kAnyNumber, "add (a list box or combo box, then one text or more)", false,
      "add TARGET text ...", "adds entries to a list box or combo box"},
     {"type", Statement::Kind::Type, 2, 2, "type (a window, then a text)", true, "type TARGET text [then CALL]",
-     "types the text into the window, one character at a time"},
+     "types the text into the window (or the field in it that has the focus), one character at a time"},
     {"key", Statement::Kind::Key, 1, 2, "key needs a window", true, "key TARGET NAME [count] [then CALL]",
      "presses a key: backspace delete enter tab escape left right up down home end"},
     {"select", Statement::Kind::Select, 3, 3, "select (a window, a start and an end)", false,
      "select TARGET start end", "selects characters, as a user drags the mouse"},
     {"hover", Statement::Kind::Hover, 1, 1, "hover (a window)", false, "hover TARGET",
      "puts the mouse pointer on the window"},
+    {"click", Statement::Kind::Click, 2, 3, "click (a window, then x and y, or a position)", false,
+     "click TARGET x y | click TARGET position",
+     "clicks the window at x, y, or its item, tab or entry at a position from 1"},
+    {"text", Statement::Kind::Text, 1, 1, "text (a window)", false, "[$v =] text TARGET",
+     "prints the window's text as a user sees it (rich edit included)"},
     {"send", Statement::Kind::Send, 2, 4, "send (a window, a message, then an optional wParam and lParam)", false,
      "send TARGET message [wParam [lParam]]", "sends a raw message"},
     {"print", Statement::Kind::Print, 0, kAnyNumber, "print", false, "print value ...", "prints the values"},
@@ -259,6 +264,11 @@ const Keyword kKeywords[] = {
      "dialog width height [title]", "sets the dialog's client size and title"},
     {"help", Statement::Kind::Help, 0, 1, "help (an optional command or constant name)", false, "help [NAME]",
      "lists the commands, or shows the reference of one command or constant"},
+    {"for", Statement::Kind::For, 0, 0, "for $v = first to last [step n]", false, "for $v = first to last [step n]",
+     "runs the lines up to the matching end once for every value"},
+    {"end", Statement::Kind::End, 0, 0, "end", false, "end", "closes a for"},
+    {"force", Statement::Kind::Call, 0, 0, "force CALL", false, "force CALL",
+     "sends a call even to a window of another kind than the command drives"},
     {"quit", Statement::Kind::Quit, 0, 0, "quit", false, "quit", "ends the run (exit does too)"},
     {"exit", Statement::Kind::Quit, 0, 0, "exit", false, nullptr, nullptr},
 };
@@ -297,6 +307,7 @@ public:
             fail(word.column, "unknown statement " + word.text + " (a command call needs parentheses: " + word.text +
                                   "(...))");
         }
+        s.wordColumn = word.column;
         keywordStatement(s, *keyword);
         return s;
     }
@@ -319,7 +330,7 @@ private:
         }
         if (rhs.kind == Token::Kind::Word) {
             if (const Keyword* keyword = findKeyword(rhs.text)) {
-                if (keyword->kind != Statement::Kind::Control) {
+                if (keyword->kind != Statement::Kind::Control && keyword->kind != Statement::Kind::Text) {
                     fail(rhs.column, lower(rhs.text) + " gives no value to assign");
                 }
                 next();
@@ -341,6 +352,13 @@ private:
         s.kind = keyword.kind;
         if (keyword.kind == Statement::Kind::Control) {
             controlOperands(s, keyword);
+        } else if (keyword.kind == Statement::Kind::For) {
+            forOperands(s);
+        } else if (keyword.kind == Statement::Kind::Call) {
+            forcedCall(s);
+        } else if (keyword.kind == Statement::Kind::Type) {
+            // The text may be written as values side by side: type $e "row " $i.
+            s.operands = values(keyword.least, keyword.most, keyword.usage, true);
         } else if (keyword.kind == Statement::Kind::Key) {
             keyOperands(s, keyword);
         } else if (keyword.kind == Statement::Kind::Help) {
@@ -350,9 +368,11 @@ private:
         }
         if (keyword.then) {
             thenCall(s);
-        } else if (peek().kind != Token::Kind::End) {
+        } else if (peek().kind == Token::Kind::Word && lower(peek().text) == "then") {
             // Only "then" can stop the operands early: a call after it would silently never run.
             fail(peek().column, std::string(keyword.word) + " runs no command after it: only type and key take then");
+        } else if (peek().kind != Token::Kind::End) {
+            fail(peek().column, unexpected(peek()));
         }
     }
 
@@ -362,9 +382,54 @@ private:
         if (cls.kind != Token::Kind::Word && cls.kind != Token::Kind::Text) {
             fail(cls.column, "control needs a window class name first");
         }
+        s.wordColumn = cls.column;
         s.word = next().text;
         s.operands = values(keyword.least, keyword.most, keyword.usage);
         if (peek().kind != Token::Kind::End) fail(peek().column, unexpected(peek()));
+    }
+
+    // for $v = first to last [step n]
+    void forOperands(Statement& s)
+    {
+        static const char* const kUsage = "for needs a variable, then = first to last [step n]";
+        if (peek().kind != Token::Kind::Variable) fail(peek().column, kUsage);
+        s.target = next().text;
+        if (peek().kind != Token::Kind::Equals) fail(peek().column, "expected '=' after $" + s.target);
+        next();
+        s.operands.push_back(value(kUsage));
+        expectWord("to", kUsage);
+        s.operands.push_back(value(kUsage));
+        if (peek().kind == Token::Kind::Word && lower(peek().text) == "step") {
+            next();
+            s.operands.push_back(value(kUsage));
+        }
+    }
+
+    void expectWord(const char* word, const char* usage)
+    {
+        if (peek().kind != Token::Kind::Word || lower(peek().text) != word) {
+            fail(peek().column, peek().kind == Token::Kind::End ? std::string(usage)
+                                                                 : "expected " + std::string(word) + ", not " + describe(peek()));
+        }
+        next();
+    }
+
+    // force [$v =] name(...)
+    void forcedCall(Statement& s)
+    {
+        if (peek().kind == Token::Kind::Variable) {
+            s.call.target = next().text;
+            if (peek().kind != Token::Kind::Equals) fail(peek().column, "expected '=' after $" + s.call.target);
+            next();
+        }
+        if (peek().kind != Token::Kind::Word || peekAt(1).kind != Token::Kind::LParen) {
+            fail(peek().column, "force needs a command call");
+        }
+        const std::string target = s.call.target;
+        s.call = call();
+        s.call.target = target;
+        s.forced = true;
+        expectEnd();
     }
 
     void keyOperands(Statement& s, const Keyword& keyword)
@@ -391,6 +456,7 @@ private:
         if (name.kind != Token::Kind::Word && name.kind != Token::Kind::Constant) {
             fail(name.column, "help takes a command or constant name, not " + describe(name));
         }
+        s.wordColumn = name.column;
         s.word = next().text;
         if (peek().kind != Token::Kind::End) fail(peek().column, "help takes one name");
     }
@@ -421,13 +487,14 @@ private:
     }
 
     // Values up to the end of the line or the word "then".
-    std::vector<Operand> values(size_t least, size_t most, const std::string& statement)
+    // With joinLast, the last operand may be values side by side joined into one text.
+    std::vector<Operand> values(size_t least, size_t most, const std::string& statement, bool joinLast = false)
     {
         std::vector<Operand> out;
         while (peek().kind != Token::Kind::End &&
                !(peek().kind == Token::Kind::Word && lower(peek().text) == "then")) {
             if (out.size() == most) fail(peek().column, "too many operands for " + statement);
-            out.push_back(value(statement));
+            out.push_back(joinLast && out.size() + 1 == most ? argument(statement) : value(statement));
         }
         if (out.size() < least) {
             fail(peek().column, statement + " needs " + std::to_string(least) + " operand" + (least == 1 ? "" : "s") +
@@ -459,9 +526,9 @@ private:
 
     // An argument: a value, or values side by side that are joined into one text, as in
     // an assignment ($temp "strip.bmp").
-    Operand argument()
+    Operand argument(const std::string& what = "expected a value")
     {
-        Operand first = value("expected a value");
+        Operand first = value(what);
         if (!isValue(peek())) return first;
         Operand joined;
         joined.kind = Operand::Kind::Join;
@@ -482,7 +549,7 @@ private:
         c.column = name.column;
         next(); // '('
         if (peek().kind == Token::Kind::RParen) {
-            next();
+            c.close = next().column;
             return c;
         }
         for (;;) {
@@ -494,7 +561,7 @@ private:
                 continue;
             }
             if (sep.kind == Token::Kind::RParen) {
-                next();
+                c.close = next().column;
                 return c;
             }
             if (sep.kind == Token::Kind::End) fail(sep.column, "the call lacks its closing ')'");
@@ -625,11 +692,13 @@ std::string describeArguments(const Signature& signature)
     return out;
 }
 
-std::optional<std::string> checkArguments(const Signature& signature, const std::vector<Value>& args)
+std::optional<std::string> checkArguments(const Signature& signature, const std::vector<Value>& args,
+                                          size_t* argument)
 {
     const int given = static_cast<int>(args.size());
     const int most = signature.required + signature.optional;
     if (given < signature.required || given > most) {
+        if (argument != nullptr) *argument = static_cast<size_t>(std::min(given, most));
         std::string counts = std::to_string(signature.required);
         if (signature.optional == 1) counts += " or " + std::to_string(most);
         if (signature.optional > 1) counts += " to " + std::to_string(most);
@@ -638,6 +707,7 @@ std::optional<std::string> checkArguments(const Signature& signature, const std:
     }
     for (int i = 0; i < given; ++i) {
         if (signature.typeCode(i) == static_cast<int>(ArgType::Integer) && args[i].isText()) {
+            if (argument != nullptr) *argument = static_cast<size_t>(i);
             return "argument " + std::to_string(i + 1) + " of " + signature.name +
                    " must be an integer, not the text " + echoText(args[i].text);
         }

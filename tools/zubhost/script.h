@@ -28,6 +28,7 @@ struct Call {
     std::string name;     // the command as written
     std::vector<Operand> args;
     int column = 0;
+    int close = 0;        // the column of its closing ')'
 };
 
 struct Statement {
@@ -47,13 +48,19 @@ struct Statement {
         Dialog,   // dialog width height [title]
         Help,     // help [NAME]
         Quit,     // quit, exit
+        For,      // for $v = first to last [step n]: the lines up to the matching end, once per value
+        End,      // end: closes a for
+        Click,    // click TARGET x y, click TARGET position
+        Text,     // [$v =] text TARGET
     };
     Kind kind = Kind::Empty;
     std::string target;             // Assign, Control: the variable name without "$"
     std::string word;               // Control: the class; Key: the key name (lower case); Help: the name asked about
+    int wordColumn = 0;             // where the word stands
     std::vector<Operand> operands;  // the statement's operands after its word(s)
     Call call;                      // Call
     std::optional<Call> then;       // Type, Key
+    bool forced = false;            // Call written after force: sent even to a window of another kind
 };
 
 struct ParseError {
@@ -137,6 +144,10 @@ struct Value {
 // the call cannot run, or nothing. An integer is accepted where the table declares a
 // text (the host hands over its decimal text and the number itself); a text where the
 // table declares an integer is refused.
-std::optional<std::string> checkArguments(const Signature& signature, const std::vector<Value>& args);
+// When given, argument receives the 0-based position of the argument the reason is
+// about: the first one too many, or the one of the wrong type; args.size() when
+// arguments are missing.
+std::optional<std::string> checkArguments(const Signature& signature, const std::vector<Value>& args,
+                                          size_t* argument = nullptr);
 
 } // namespace zub::script
