@@ -33,6 +33,9 @@ TEST(WindowKinds, WarnOnlyWhereTheCommandDrivesAnotherKind)
         {"trSETBUDDY", "ZubTestDialog", false},
         {"ttCreateToolTip", "ZubTestDialog", false},
         {"ilAddImage", "Edit", false},           // no window
+        {"ilCreateImgList", "Edit", false},
+        {"lvScrollTo", "SysListView32", false},
+        {"lvscrollto", "ListBox", true},
         {"wnTaskBar", "Edit", false},
         {"tSum", "Edit", false},                 // a command of no family
     };
@@ -44,6 +47,19 @@ TEST(WindowKinds, WarningNamesTheWindowAndWhatTheCommandDrives)
     EXPECT_EQ("warning: $sb is a msctls_statusbar32; trSETRANGEMIN drives a trackbar (msctls_trackbar32)",
               wrongKind("trSETRANGEMIN", "$sb", "msctls_statusbar32"));
     EXPECT_EQ("warning: $e is an Edit; lbGetItemCount drives a list box (ListBox)", wrongKind("lbGetItemCount", "$e", "Edit"));
+}
+
+TEST(CommandFacts, OnlyTheirCommandsGiveAnImageListOrNeedTheListViewsLayout)
+{
+    using zub::script::givesImageList;
+    using zub::script::needsListViewLayout;
+    EXPECT_TRUE(givesImageList("ilCreateImgList"));
+    EXPECT_TRUE(givesImageList("ilcreateimglist"));
+    EXPECT_FALSE(givesImageList("ilAddImage"));
+    EXPECT_TRUE(needsListViewLayout("lvScrollTo"));
+    EXPECT_TRUE(needsListViewLayout("LVSCROLLTO"));
+    EXPECT_FALSE(needsListViewLayout("lvSetItemText"));
+    EXPECT_FALSE(needsListViewLayout("tSum"));
 }
 
 } // namespace

@@ -1,4 +1,6 @@
-// Which kind of window each command drives through argument 1, for the console's
+// What the console knows of each command beyond the table: which kind of window it
+// drives through argument 1, whether its result is an image list, whether it needs the
+// list views' layout current. The kind is for the console's
 // warning before a call that hands a command another kind of control: that control reads
 // the same message numbers differently, some as addresses, and can crash the host. The
 // extender itself sends without checking (a host may give its controls class names of
@@ -28,5 +30,9 @@ std::optional<std::string> wrongKind(std::string_view command, std::string_view 
 // True for a command whose result is an image list's handle (ilCreateImgList; the other
 // image list commands give counts).
 bool givesImageList(std::string_view command);
+
+// True for a command that works from the list views' current layout (lvScrollTo), so
+// they must draw while it runs.
+bool needsListViewLayout(std::string_view command);
 
 } // namespace zub::script
