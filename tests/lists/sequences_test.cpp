@@ -94,7 +94,7 @@ TEST(ListSequences, ListViewCommandsSendTheirRecordsWithOnlyTheNamedFields)
         {"lvSetColumnWidth", {2, 50}, {{LVM_SETCOLUMNWIDTH, 1, 50}}},
         {"lvSetItemImage", {1, 2, 3},
          {subItemImages, item(LVM_SETITEMA, 0, "mask 0x2 item 0 sub 1 state 0x0/0x0 text (none) max 0 image 2")}},
-        {"lvSetColumnImage", {2, 3},
+        {"lvSetColumnImage", {2, 3, 0},
          {Expected::withRecord(LVM_SETCOLUMNA, 1, "mask 0x11 fmt 0x8800 text (none) max 0 image 2")}},
         {"lvInsertItem", {3, "c"},
          {item(LVM_INSERTITEMA, 0, "mask 0x3 item 2 sub 0 state 0x0/0x0 text c max 256 image -2")}},
