@@ -86,7 +86,7 @@ inline testing::AssertionResult SameSequence(const std::vector<Expected>& expect
 }
 
 // Records the messages a window receives while the recorder lives, in the order they
-// arrive; the filter picks the ones that count. A describer turns a record passed by
+// arrive; the filter picks the ones that count. One recorder per window at a time. A describer turns a record passed by
 // address into text, read as the message arrives or, `afterReply`, once the window
 // (and whatever subclassed it before the recorder) has answered.
 class MessageRecorder {
@@ -94,11 +94,22 @@ public:
     using Filter = std::function<bool(UINT, WPARAM, LPARAM)>;
     using Describer = std::function<std::string(WPARAM, LPARAM)>;
 
+    // Installed as an ANSI window procedure: the extender sends ANSI messages, and they
+    // arrive here as sent, before any conversion to a Unicode procedure beneath.
     explicit MessageRecorder(HWND window, Filter wanted = {}) : m_window(window), m_wanted(std::move(wanted))
     {
-        SetWindowSubclass(m_window, &MessageRecorder::proc, kId, reinterpret_cast<DWORD_PTR>(this));
+        SetPropA(m_window, kSelf, this);
+        SetPropA(m_window, kPrevious,
+                 reinterpret_cast<HANDLE>(SetWindowLongPtrA(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&proc))));
     }
-    ~MessageRecorder() { RemoveWindowSubclass(m_window, &MessageRecorder::proc, kId); }
+    // Put back when nothing subclassed the window since; otherwise it stays, only passing
+    // the messages on.
+    ~MessageRecorder()
+    {
+        RemovePropA(m_window, kSelf);
+        if (GetWindowLongPtrA(m_window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&proc)) return;
+        SetWindowLongPtrA(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RemovePropA(m_window, kPrevious)));
+    }
     MessageRecorder(const MessageRecorder&) = delete;
     MessageRecorder& operator=(const MessageRecorder&) = delete;
 
@@ -127,7 +138,8 @@ public:
     }
 
 private:
-    static constexpr UINT_PTR kId = 0x7E57;
+    static constexpr char kSelf[] = "zub.recorder";
+    static constexpr char kPrevious[] = "zub.recorder.previous";
 
     struct Described {
         UINT msg;
@@ -135,10 +147,12 @@ private:
         bool afterReply;
     };
 
-    static LRESULT CALLBACK proc(HWND hwnd, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data)
+    static LRESULT CALLBACK proc(HWND hwnd, UINT m, WPARAM w, LPARAM l)
     {
-        auto* self = reinterpret_cast<MessageRecorder*>(data);
-        if (self->m_wanted && !self->m_wanted(m, w, l)) return DefSubclassProc(hwnd, m, w, l);
+        const auto previous = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kPrevious));
+        const auto pass = [&] { return CallWindowProcA(previous, hwnd, m, w, l); };
+        auto* self = reinterpret_cast<MessageRecorder*>(GetPropA(hwnd, kSelf));
+        if (self == nullptr || (self->m_wanted && !self->m_wanted(m, w, l))) return pass();
         const Described* described = nullptr;
         for (const Described& d : self->m_describers) {
             if (d.msg == m) described = &d;
@@ -146,7 +160,7 @@ private:
         const size_t index = self->m_sent.size();
         self->m_sent.push_back({m, w, l, {}});
         if (described != nullptr && !described->afterReply) self->m_sent[index].record = described->describer(w, l);
-        const LRESULT reply = DefSubclassProc(hwnd, m, w, l);
+        const LRESULT reply = pass();
         if (described != nullptr && described->afterReply) self->m_sent[index].record = described->describer(w, l);
         return reply;
     }
