@@ -44,14 +44,14 @@ Host::~Host()
 
 int Host::interfaceLevel()
 {
-    int levels[] = {5};
-    return m_query(2, levels, 1);
+    int levels[] = {kInterfaceLevel};
+    return m_query(kQueryLevel, levels, 1);
 }
 
 int Host::identify(std::string* description)
 {
     char buffer[260] = {};
-    const int version = m_query(1, buffer, sizeof buffer);
+    const int version = m_query(kQueryIdentify, buffer, sizeof buffer);
     if (description != nullptr) *description = buffer;
     return version;
 }
@@ -60,10 +60,10 @@ const std::vector<EntryInfo>& Host::table()
 {
     if (!m_table.empty()) return m_table;
     Cell cell{};
-    const int count = m_extender2(window, instance, context, -1, onComplete, hostData, 0, nullptr, 0, &cell);
+    const int count = m_extender2(window, instance, context, kModeCount, onComplete, hostData, 0, nullptr, 0, &cell);
     for (int i = 0; i < count; ++i) {
         alignas(4) BYTE record[128] = {};
-        m_extender2(window, instance, context, -2, onComplete, hostData, 0, record, i, &cell);
+        m_extender2(window, instance, context, kModeDescribe, onComplete, hostData, 0, record, i, &cell);
         EntryInfo info;
         LONG entry = 0;
         DWORD low = 0, high = 0;

@@ -71,6 +71,7 @@ LRESULT CALLBACK NoteCatcher::hookProc(int code, WPARAM wParam, LPARAM lParam)
             if (GetPropA(box, "zub.note") == nullptr) {
                 SetPropA(box, "zub.note", reinterpret_cast<HANDLE>(1));
                 catcher->m_notes.push_back(readNote(box));
+                if (catcher->whileShown) catcher->whileShown(catcher->m_notes.back());
                 if (catcher->answer) PostMessageA(box, WM_COMMAND, IDOK, 0);
             }
         }

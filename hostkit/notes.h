@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,9 @@ public:
 
     // Leave the boxes to the user instead of answering them.
     bool answer = true;
+    // Runs while the box is up, before it is answered: what a host's dialog procedure
+    // may do during a command's message box.
+    std::function<void(const Note&)> whileShown;
 
 private:
     static LRESULT CALLBACK hookProc(int code, WPARAM wParam, LPARAM lParam);

@@ -25,6 +25,16 @@ using QueryProc = int(__stdcall*)(int, void*, int);
 using CompleteProc = LONG(CALLBACK*)(LONG, LONG, LONG, Cell*);
 using Extender2Proc = int(__stdcall*)(HWND, HINSTANCE, LONG, LONG, CompleteProc, LONG, LONG, void*, LONG, Cell*);
 
+// The questions to the query export, and the interface level a host offers.
+constexpr int kQueryIdentify = 1;
+constexpr int kQueryLevel = 2;
+constexpr int kInterfaceLevel = 5;
+
+// The modes of the command export besides a command index.
+constexpr LONG kModeCount = -1;
+constexpr LONG kModeDescribe = -2;
+constexpr LONG kModeProbe = -3;
+
 // The kind of a table entry, as mode -2 describes it.
 constexpr LONG kCommandEntry = 2;
 constexpr LONG kConstantEntry = 3;

@@ -7,6 +7,7 @@
 #include "host/notes.h"
 #include "host/values.h"
 #include "win/scoped.h"
+#include "win/window_state.h"
 
 #include <commctrl.h>
 
@@ -24,65 +25,26 @@ static_assert(kStatusBarStyle == 0x50000A00);
 
 constexpr UINT_PTR kIconSubclassId = 1;
 
-// The icons that sbSetIcon loaded from files and that a status bar shows now. A
-// status bar does not own its icons, so each is destroyed when sbSetIcon replaces it
-// or when its status bar goes; the shared information icon is never listed.
-class LoadedIcons {
-public:
-    LoadedIcons() = default;
-    LoadedIcons(const LoadedIcons&) = delete;
-    LoadedIcons& operator=(const LoadedIcons&) = delete;
+// The icons that sbSetIcon loaded from files and that a status bar shows now, kept on
+// the bar. A status bar does not own its icons, so each is destroyed when sbSetIcon
+// replaces it or when its status bar goes; the shared information icon is never kept.
+struct LoadedIcons {
+    std::vector<win::ScopedIcon> icons;
 
-    // When the library is unloaded no status bar may still call into it. The icons
-    // stay, as their status bars still show them.
-    ~LoadedIcons()
+    // Destroys the icon when the bar shows it as one loaded from a file.
+    void Destroy(HICON hIcon)
     {
-        for (Shown& shown : m_shown) {
-            RemoveWindowSubclass(shown.hBar, &LoadedIcons::subclassProc, kIconSubclassId);
-            shown.icon.release();
-        }
+        std::erase_if(icons, [&](const win::ScopedIcon& icon) { return icon.get() == hIcon; });
     }
 
-    void add(HWND hBar, win::ScopedIcon icon)
+    // When the library is unloaded the icons stay, as their status bars still show them.
+    void Detach()
     {
-        SetWindowSubclass(hBar, &LoadedIcons::subclassProc, kIconSubclassId, 0);
-        m_shown.push_back(Shown{hBar, std::move(icon)});
+        for (win::ScopedIcon& icon : icons) icon.release();
     }
-
-    // Destroys the icon when this status bar shows it as one loaded from a file.
-    void destroy(HWND hBar, HICON hIcon)
-    {
-        const auto found = std::find_if(m_shown.begin(), m_shown.end(),
-                                        [&](const Shown& s) { return s.hBar == hBar && s.icon.get() == hIcon; });
-        if (found != m_shown.end()) m_shown.erase(found);
-    }
-
-private:
-    struct Shown {
-        HWND hBar;
-        win::ScopedIcon icon;
-    };
-
-    void destroyAll(HWND hBar)
-    {
-        std::erase_if(m_shown, [&](const Shown& s) { return s.hBar == hBar; });
-    }
-
-    static LRESULT CALLBACK subclassProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR);
-
-    std::vector<Shown> m_shown;
 };
 
-LoadedIcons g_loadedIcons;
-
-LRESULT CALLBACK LoadedIcons::subclassProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
-{
-    if (uMsg == WM_NCDESTROY) {
-        g_loadedIcons.destroyAll(hWnd);
-        RemoveWindowSubclass(hWnd, &LoadedIcons::subclassProc, kIconSubclassId);
-    }
-    return DefSubclassProc(hWnd, uMsg, wParam, lParam);
-}
+using BarIcons = win::WindowState<LoadedIcons, kIconSubclassId>;
 
 // The icon of an icon file in the small-icon size; null when the file holds none.
 HICON LoadSmallIcon(const char* pszPath)
@@ -128,8 +90,14 @@ int CKorvanet::sbSetIcon(HWND hWnd, HINSTANCE, LONG, ExtValue* pArgs, int)
     // Not shown (no status bar, or no such part): nothing changed, and the icon just
     // loaded goes with `loaded`.
     if (nReply == 0) return ReturnInt(0);
-    if (hPrevious != hIcon) g_loadedIcons.destroy(hBar, hPrevious);
-    if (loaded) g_loadedIcons.add(hBar, std::move(loaded));
+    LoadedIcons* pKept = BarIcons::Find(hBar);
+    if (pKept != nullptr && hPrevious != hIcon) pKept->Destroy(hPrevious);
+    if (loaded) {
+        if (pKept == nullptr) pKept = BarIcons::Attach(hBar);
+        // A bar that cannot keep it still shows the icon: it is left alive.
+        if (pKept != nullptr) pKept->icons.push_back(std::move(loaded));
+        else loaded.release();
+    }
     return ReturnInt(nReply);
 }
 

@@ -46,6 +46,16 @@ static_assert(offsetof(ExtEntryInfo, nArgs) == 16);
 static_assert(offsetof(ExtEntryInfo, nNameLen) == 20);
 static_assert(offsetof(ExtEntryInfo, szName) == 22);
 
+// The host's questions to ZUBExtenderQuery, and the interface level the extender speaks.
+constexpr short EXT_QUERY_IDENTIFY = 1;
+constexpr short EXT_QUERY_LEVEL = 2;
+constexpr int EXT_INTERFACE_LEVEL = 5;
+
+// The modes of ZUBExtender2 besides a command index.
+constexpr short EXT_MODE_COUNT = -1;    // the number of table entries
+constexpr short EXT_MODE_DESCRIBE = -2; // one entry's description record
+constexpr short EXT_MODE_PROBE = -3;    // answered with 1, nothing else
+
 constexpr LONG EXT_KIND_COMMAND = 2;
 constexpr LONG EXT_KIND_CONSTANT = 3;
 

@@ -27,6 +27,10 @@ extern HINSTANCE g_hInstance;
 // Reports a breach of the host contract: the expression text, the source file and the line.
 void ReportAssertion(HWND hOwner, const char* pszExpression, const char* pszFile, int nLine);
 
+// Tells the user that the named command failed inside ("Error", owned by the host's
+// window), for a command that ended in an exception; allocates nothing.
+void ReportUnfinishedCommand(HWND hOwner, const char* pszCommand);
+
 // One row of a command table: a command with its handler and argument list, or a named constant.
 template <class T>
 struct ExtEntry {
@@ -105,12 +109,12 @@ public:
     int Query(int nType, void* pData, int nSize) override
     {
         switch (static_cast<short>(nType)) {
-        case 1:
+        case EXT_QUERY_IDENTIFY:
             return Identify(static_cast<char*>(pData), nSize);
-        case 2: {
+        case EXT_QUERY_LEVEL: {
             const int* levels = static_cast<const int*>(pData);
             for (int i = 0; i < nSize; ++i) {
-                if (levels[i] == 5) return 5;
+                if (levels[i] == EXT_INTERFACE_LEVEL) return EXT_INTERFACE_LEVEL;
             }
             return -1;
         }
@@ -123,22 +127,34 @@ public:
                   LONG pHostData, LONG lReserved, ExtValue* pArgs, LONG nArgCount,
                   ExtValue* pResult) override
     {
+        // A command that shows a message box lets the host's dialog procedure run, which
+        // may call in again: that inner call has a context of its own, and the outer one
+        // gets its own back when the inner call returns.
+        const CallScope scope(*this);
         m_pHostCtx = pHostCtx;
         m_pfnComplete = pfnComplete;
         m_pHostData = pHostData;
         m_pResult = pResult;
+        m_bDelivered = false;
 
         const short c = static_cast<short>(nCmdId);
-        if (c == -3) return 1;
-        if (c == -2) return Describe(nArgCount, reinterpret_cast<ExtEntryInfo*>(pArgs));
-        if (c == -1) return static_cast<int>(_countof(T::m_ExtTable));
+        if (c == EXT_MODE_PROBE) return 1;
+        if (c == EXT_MODE_DESCRIBE) return Describe(nArgCount, reinterpret_cast<ExtEntryInfo*>(pArgs));
+        if (c == EXT_MODE_COUNT) return static_cast<int>(_countof(T::m_ExtTable));
 
         const auto& m_ExtTable = T::m_ExtTable;
         const unsigned short CmdId = static_cast<unsigned short>(c);
         if (!EXT_ASSERT(hWnd, CmdId < _countof(m_ExtTable))) return 0;
         const Handler handler = m_ExtTable[CmdId].m_pfnHandler;
         if (!EXT_ASSERT(hWnd, handler != nullptr)) return 0; // a constant has no handler
-        return (static_cast<T*>(this)->*handler)(hWnd, hInst, lReserved, pArgs, nArgCount);
+        try {
+            return (static_cast<T*>(this)->*handler)(hWnd, hInst, lReserved, pArgs, nArgCount);
+        } catch (...) {
+            // Out of memory, or any other exception: the host goes on, told by a note,
+            // with an ordinary result unless the command had delivered one already.
+            ReportUnfinishedCommand(hWnd, m_ExtTable[CmdId].m_szName);
+            return m_bDelivered ? 0 : ReturnInt(0);
+        }
     }
 
     // Delivers an integer result through the host's completion function.
@@ -146,6 +162,7 @@ public:
     {
         m_pResult->nValue = nValue;
         m_pResult->nType = EXT_VALUE_INT;
+        m_bDelivered = true;
         return m_pfnComplete(0, m_pHostCtx, m_pHostData, m_pResult);
     }
 
@@ -157,6 +174,7 @@ public:
     {
         m_pResult->pszValue = const_cast<LPSTR>(pszText);
         m_pResult->nType = EXT_VALUE_TEXT;
+        m_bDelivered = true;
         return m_pfnComplete(0, m_pHostCtx, m_pHostData, m_pResult);
     }
 
@@ -173,6 +191,44 @@ protected:
     char m_szModuleName[MAX_PATH] = {};
 
 private:
+    // Keeps the call context of a call under way while a nested call replaces it, and
+    // gives it back when the nested call returns. The outermost call's context stays
+    // after it returns, as before.
+    class CallScope {
+    public:
+        explicit CallScope(CZubExtenderT& extender)
+            : m_extender(extender), m_pHostCtx(extender.m_pHostCtx), m_pfnComplete(extender.m_pfnComplete),
+              m_pHostData(extender.m_pHostData), m_pResult(extender.m_pResult),
+              m_bDelivered(extender.m_bDelivered), m_bNested(extender.m_nCallDepth++ > 0)
+        {
+        }
+        ~CallScope()
+        {
+            --m_extender.m_nCallDepth;
+            if (!m_bNested) return;
+            m_extender.m_pHostCtx = m_pHostCtx;
+            m_extender.m_pfnComplete = m_pfnComplete;
+            m_extender.m_pHostData = m_pHostData;
+            m_extender.m_pResult = m_pResult;
+            m_extender.m_bDelivered = m_bDelivered;
+        }
+        CallScope(const CallScope&) = delete;
+        CallScope& operator=(const CallScope&) = delete;
+
+    private:
+        CZubExtenderT& m_extender;
+        LONG m_pHostCtx;
+        ExtCompleteProc m_pfnComplete;
+        LONG m_pHostData;
+        ExtValue* m_pResult;
+        bool m_bDelivered;
+        bool m_bNested;
+    };
+
+    // Whether the current call has delivered its result, and how many calls are under way.
+    bool m_bDelivered = false;
+    int m_nCallDepth = 0;
+
     int Describe(LONG nArgCount, ExtEntryInfo* pInfo)
     {
         if (nArgCount < 0 || nArgCount >= static_cast<LONG>(_countof(T::m_ExtTable))) return 0;

@@ -23,3 +23,10 @@ void ReportAssertion(HWND hOwner, const char* pszExpression, const char* pszFile
     OutputDebugStringA(text);
     MessageBoxA(hOwner, text, "Assertion failed", MB_OK | MB_ICONERROR);
 }
+
+void ReportUnfinishedCommand(HWND hOwner, const char* pszCommand)
+{
+    char text[160];
+    std::snprintf(text, sizeof text, "%s could not complete: it ran out of memory or failed inside.", pszCommand);
+    MessageBoxA(hOwner, text, "Error", MB_OK);
+}

@@ -1,10 +1,10 @@
 #include "item_colors.h"
 
+#include "win/window_state.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
-#include <map>
-#include <set>
 #include <vector>
 
 namespace {
@@ -90,60 +90,8 @@ struct ViewColors {
     COLORREF defaultBackground = CLR_DEFAULT;
 };
 
-LRESULT CALLBACK ParentProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR);
-LRESULT CALLBACK ViewProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR);
-
-// Every coloured list view and every parent answering for one.
-class Painter {
-public:
-    ~Painter()
-    {
-        // The library may be unloaded while the windows live on: they must not keep
-        // calling into it.
-        for (const auto& [hView, colors] : m_views) {
-            if (IsWindow(hView)) RemoveWindowSubclass(hView, ViewProc, kSubclassId);
-        }
-        for (HWND hParent : m_parents) {
-            if (IsWindow(hParent)) RemoveWindowSubclass(hParent, ParentProc, kSubclassId);
-        }
-    }
-
-    ViewColors* Find(HWND hView)
-    {
-        const auto it = m_views.find(hView);
-        return it != m_views.end() ? &it->second : nullptr;
-    }
-
-    ViewColors* Attach(HWND hView)
-    {
-        const HWND hParent = GetParent(hView);
-        if (hParent == nullptr) return nullptr;
-        if (m_parents.count(hParent) == 0) {
-            if (!SetWindowSubclass(hParent, ParentProc, kSubclassId, 0)) return nullptr;
-            m_parents.insert(hParent);
-        }
-        if (m_views.count(hView) == 0 && !SetWindowSubclass(hView, ViewProc, kSubclassId, 0)) return nullptr;
-        return &m_views[hView];
-    }
-
-    void ForgetView(HWND hView)
-    {
-        RemoveWindowSubclass(hView, ViewProc, kSubclassId);
-        m_views.erase(hView);
-    }
-
-    void ForgetParent(HWND hParent)
-    {
-        RemoveWindowSubclass(hParent, ParentProc, kSubclassId);
-        m_parents.erase(hParent);
-    }
-
-private:
-    std::map<HWND, ViewColors> m_views;
-    std::set<HWND> m_parents;
-};
-
-Painter s_painter;
+// The colours of each coloured list view, kept on the view.
+using Views = win::WindowState<ViewColors, kSubclassId>;
 
 void ApplyColors(ViewColors& colors, NMLVCUSTOMDRAW& draw, int nSubItem)
 {
@@ -172,34 +120,32 @@ LRESULT Paint(ViewColors& colors, NMLVCUSTOMDRAW& draw)
     }
 }
 
-LRESULT CALLBACK ParentProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
-{
-    if (uMsg == WM_NOTIFY && lParam != 0) {
+// The parent of a coloured list view answers its custom-draw notifications for it.
+struct ParentWatch {
+    bool Message(HWND, UINT uMsg, WPARAM, LPARAM lParam, LRESULT* pReply)
+    {
+        if (uMsg != WM_NOTIFY || lParam == 0) return false;
         auto* pHeader = reinterpret_cast<NMHDR*>(lParam);
-        if (ViewColors* pColors = s_painter.Find(pHeader->hwndFrom)) {
-            switch (pHeader->code) {
-            case NM_CUSTOMDRAW: return Paint(*pColors, *reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
-            case LVN_DELETEITEM:
-            case LVN_INSERTITEM:
-            case LVN_DELETEALLITEMS:
-                // Only watched: the parent's own answer (for LVN_DELETEALLITEMS, whether
-                // the list view sends LVN_DELETEITEM for each item) stays the parent's.
-                pColors->Follow(*reinterpret_cast<NMLISTVIEW*>(lParam));
-                break;
-            default: break;
-            }
+        ViewColors* pColors = Views::Find(pHeader->hwndFrom);
+        if (pColors == nullptr) return false;
+        switch (pHeader->code) {
+        case NM_CUSTOMDRAW:
+            *pReply = Paint(*pColors, *reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
+            return true;
+        case LVN_DELETEITEM:
+        case LVN_INSERTITEM:
+        case LVN_DELETEALLITEMS:
+            // Only watched: the parent's own answer (for LVN_DELETEALLITEMS, whether
+            // the list view sends LVN_DELETEITEM for each item) stays the parent's.
+            pColors->Follow(*reinterpret_cast<NMLISTVIEW*>(lParam));
+            return false;
+        default:
+            return false;
         }
-    } else if (uMsg == WM_NCDESTROY) {
-        s_painter.ForgetParent(hWnd);
     }
-    return DefSubclassProc(hWnd, uMsg, wParam, lParam);
-}
+};
 
-LRESULT CALLBACK ViewProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
-{
-    if (uMsg == WM_NCDESTROY) s_painter.ForgetView(hWnd);
-    return DefSubclassProc(hWnd, uMsg, wParam, lParam);
-}
+using Parents = win::WindowState<ParentWatch, kSubclassId>;
 
 bool IsListView(HWND hWnd)
 {
@@ -216,7 +162,8 @@ bool Set(HWND hView, int nItem, int nSubItem, int nTarget, COLORREF color)
 {
     if (!IsListView(hView) || nItem < -1 || nSubItem < -1) return false;
     if (nTarget != kText && nTarget != kTextBackground) return false;
-    ViewColors* pColors = s_painter.Attach(hView);
+    if (Parents::Attach(GetParent(hView)) == nullptr) return false;
+    ViewColors* pColors = Views::Attach(hView);
     if (pColors == nullptr) return false;
     RuleList& rules = nTarget == kText ? pColors->text : pColors->background;
     rules.Add({nItem, nSubItem, color});

@@ -5,11 +5,11 @@
 #include "host/args.h"
 #include "host/korvanet.h"
 #include "mask_engine.h"
+#include "win/window_state.h"
 
 #include <algorithm>
 #include <climits>
 #include <string_view>
-#include <vector>
 
 namespace {
 
@@ -18,46 +18,19 @@ char g_szEditText[500];
 // Where the caret was found (client coordinates of the window owning the caret).
 POINT g_ptCaret;
 
-// The text length that the last formatting call left in each box (0 for a box never
-// formatted), kept in the library by window handle: no call to the system on the way,
-// so typing costs what the box's own messages cost. Boxes that are no longer windows are
-// forgotten whenever a new box is added, so the table holds only boxes that still exist;
-// a freshly loaded library remembers nothing.
-class RememberedLengths {
-public:
-    uint32_t Of(HWND hBox)
-    {
-        const Box* found = Find(hBox);
-        return found != nullptr ? found->nLength : 0;
-    }
-
-    void Set(HWND hBox, uint32_t nLength)
-    {
-        if (Box* found = Find(hBox)) {
-            found->nLength = nLength;
-            return;
-        }
-        std::erase_if(m_boxes, [](const Box& old) { return !IsWindow(old.hBox); }); // boxes gone since
-        m_boxes.push_back({hBox, nLength});
-    }
-
-private:
-    struct Box {
-        HWND hBox;
-        uint32_t nLength;
-    };
-
-    Box* Find(HWND hBox)
-    {
-        const auto found =
-            std::find_if(m_boxes.begin(), m_boxes.end(), [hBox](const Box& box) { return box.hBox == hBox; });
-        return found != m_boxes.end() ? &*found : nullptr;
-    }
-
-    std::vector<Box> m_boxes;
+// The text length that the last formatting call left in a box (0 for a box never
+// formatted), kept on the box: a box made later under a recycled handle starts afresh.
+struct RememberedLength {
+    uint32_t nLength = 0;
 };
 
-RememberedLengths g_prevTextLens;
+using RememberedLengths = win::WindowState<RememberedLength, 0x4B4D534B>; // the extender's mask lengths
+
+uint32_t RememberedLengthOf(HWND hBox)
+{
+    const RememberedLength* found = RememberedLengths::Find(hBox);
+    return found != nullptr ? found->nLength : 0;
+}
 
 WPARAM CaretIndex(uint64_t caret) { return static_cast<WPARAM>(std::min<uint64_t>(caret, INT_MAX)); }
 
@@ -77,7 +50,7 @@ int CKorvanet::ebMask(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
     in.text = box.ReadText(g_szEditText, sizeof g_szEditText);
     Send(box.hwnd(), EM_SETSEL, static_cast<WPARAM>(-1), 0);
 
-    in.prevTextLen = g_prevTextLens.Of(box.hwnd());
+    in.prevTextLen = RememberedLengthOf(box.hwnd());
     in.mask = maskText;
     in.numeric = numeric;
     const mask::MaskOutcome out = mask::FormatMask(in);
@@ -88,7 +61,9 @@ int CKorvanet::ebMask(HWND, HINSTANCE, LONG, ExtValue* pArgs, int)
         if (out.write == mask::Write::Numeric) Send(box.hwnd(), EM_SETSEL, static_cast<WPARAM>(-1), 0);
         Send(box.hwnd(), EM_SETSEL, CaretIndex(out.caret), static_cast<LPARAM>(CaretIndex(out.caret)));
     }
-    if (out.prevTextLen != in.prevTextLen) g_prevTextLens.Set(box.hwnd(), out.prevTextLen);
+    if (out.prevTextLen != in.prevTextLen) {
+        if (RememberedLength* kept = RememberedLengths::Attach(box.hwnd())) kept->nLength = out.prevTextLen;
+    }
     return ReturnString(out.result.c_str());
 }
 

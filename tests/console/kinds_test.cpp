@@ -33,6 +33,9 @@ TEST(WindowKinds, WarnOnlyWhereTheCommandDrivesAnotherKind)
         {"trSETBUDDY", "ZubTestDialog", false},
         {"ttCreateToolTip", "ZubTestDialog", false},
         {"ilAddImage", "Edit", false},           // no window
+        {"ilCreateImgList", "Edit", false},
+        {"lvScrollTo", "SysListView32", false},
+        {"lvscrollto", "ListBox", true},
         {"wnTaskBar", "Edit", false},
         {"tSum", "Edit", false},                 // a command of no family
     };
@@ -76,6 +79,19 @@ TEST(ArgumentReadings, TextsForNumbersAndColoursThatAreNoColourTextsAreWarnedAbo
         ASSERT_EQ(1u, warnings.size()) << c.command;
         EXPECT_NE(std::string::npos, warnings[0].find(c.warning)) << warnings[0];
     }
+}
+
+TEST(CommandFacts, OnlyTheirCommandsGiveAnImageListOrNeedTheListViewsLayout)
+{
+    using zub::script::givesImageList;
+    using zub::script::needsListViewLayout;
+    EXPECT_TRUE(givesImageList("ilCreateImgList"));
+    EXPECT_TRUE(givesImageList("ilcreateimglist"));
+    EXPECT_FALSE(givesImageList("ilAddImage"));
+    EXPECT_TRUE(needsListViewLayout("lvScrollTo"));
+    EXPECT_TRUE(needsListViewLayout("LVSCROLLTO"));
+    EXPECT_FALSE(needsListViewLayout("lvSetItemText"));
+    EXPECT_FALSE(needsListViewLayout("tSum"));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // that the test writes itself.
 #include "files.h"
 #include "fixture.h"
+#include "messages.h"
 #include "misc_controls_support.h"
 
 #include <commctrl.h>
@@ -112,32 +113,15 @@ Bytes clipBytes()
     return list("RIFF", "AVI ", riff);
 }
 
-// Records the animation notifications that reach the dialog.
-struct Notifications {
-    static inline std::vector<WORD> codes;
-    static inline WNDPROC previous = nullptr;
-
-    static LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        if (message == WM_COMMAND && LOWORD(wParam) == kAnimationId) codes.push_back(HIWORD(wParam));
-        return CallWindowProcA(previous, window, message, wParam, lParam);
-    }
-};
-
 class Animation : public zub::HostTest {
 protected:
     void SetUp() override
     {
         clip = folder.write("clip.avi", clipBytes());
-
-        Notifications::codes.clear();
-        Notifications::previous = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(dialog.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Notifications::proc)));
     }
 
     void TearDown() override
     {
-        SetWindowLongPtrA(dialog.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Notifications::previous));
         // An animation keeps its clip open: the controls go before the folder can.
         while (HWND child = GetWindow(dialog.hwnd(), GW_CHILD)) {
             if (!DestroyWindow(child)) break;
@@ -151,13 +135,13 @@ protected:
     }
 
     // Pumps until the notification arrives or the time is up.
-    static bool waitFor(WORD code, DWORD milliseconds = 3000)
+    bool waitFor(WORD code, DWORD milliseconds = 3000)
     {
         const DWORD start = GetTickCount();
         for (;;) {
             zub::Dialog::pump();
-            for (WORD seen : Notifications::codes) {
-                if (seen == code) return true;
+            for (const zub::Sent& seen : notifications.sent()) {
+                if (HIWORD(seen.wParam) == code) return true;
             }
             if (GetTickCount() - start > milliseconds) return false;
             Sleep(10);
@@ -173,6 +157,9 @@ protected:
 
     const zub::TempFolder folder{"korvanet_animation"};
     std::string clip;
+    // The animation notifications that reach the dialog.
+    zub::MessageRecorder notifications{
+        dialog.hwnd(), [](UINT m, WPARAM w, LPARAM) { return m == WM_COMMAND && LOWORD(w) == kAnimationId; }};
 };
 
 TEST_F(Animation, CreateMakesAHiddenControlWithItsId)

@@ -1,6 +1,7 @@
 // Window utilities on real windows: show and hide, class names, the edit box's
 // modify flag and limit, the button style, redraw, removal and the taskbar.
 #include "fixture.h"
+#include "messages.h"
 #include "platform.h"
 #include "misc_controls_support.h"
 #include "controls/taskbar.h"
@@ -138,17 +139,6 @@ TEST_F(Utilities, SetMultilineAddsFlatAndLeftTextToTheButtonStyle)
     EXPECT_EQ(1, host.call("pbSetMultiline", deadWindow(), 0).integer);
 }
 
-// Counts the WM_PAINT messages a window receives.
-struct PaintCounter {
-    static inline int paints = 0;
-    static inline WNDPROC previous = nullptr;
-    static LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        if (message == WM_PAINT) ++paints;
-        return CallWindowProcA(previous, window, message, wParam, lParam);
-    }
-};
-
 TEST_F(Utilities, RedrawControlValidatesTheWindowAndItsChildrenWithoutPaintingThem)
 {
     HWND group = dialog.child("BUTTON", "Group", BS_GROUPBOX, 10, 10, 300, 200);
@@ -156,9 +146,7 @@ TEST_F(Utilities, RedrawControlValidatesTheWindowAndItsChildrenWithoutPaintingTh
                                  nullptr, nullptr);
     ASSERT_NE(nullptr, inner);
     zub::Dialog::pump();
-    PaintCounter::paints = 0;
-    PaintCounter::previous = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(group, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PaintCounter::proc)));
+    const zub::MessageRecorder paints(group, zub::onlyMessages({WM_PAINT}));
     InvalidateRect(group, nullptr, TRUE);
     InvalidateRect(inner, nullptr, TRUE);
     ASSERT_TRUE(GetUpdateRect(group, nullptr, FALSE));
@@ -170,8 +158,7 @@ TEST_F(Utilities, RedrawControlValidatesTheWindowAndItsChildrenWithoutPaintingTh
     EXPECT_FALSE(GetUpdateRect(group, nullptr, FALSE));
     EXPECT_FALSE(GetUpdateRect(inner, nullptr, FALSE));
     zub::Dialog::pump();
-    EXPECT_EQ(0, PaintCounter::paints);
-    SetWindowLongPtrA(group, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PaintCounter::previous));
+    EXPECT_EQ(0u, paints.count(WM_PAINT));
     EXPECT_EQ(1, host.call("RedrawControl", deadWindow(), 0).integer);
 }
 

@@ -142,3 +142,34 @@ TEST(Dispatch, ACommandReturnsWhatTheCompletionFunctionReturned)
 }
 
 } // namespace
+
+TEST(Dispatch, ACallFromInsideAShownNoteKeepsItsOwnContextAndTheOuterCallKeepsTheirs)
+{
+    zub::Dialog dialog;
+    zub::NoteCatcher notes;
+    Host outer;
+    Host inner; // the same library, called with another context, as a dialog procedure would
+    outer.window = inner.window = dialog.hwnd();
+    outer.context = 0x0101;
+    outer.hostData = 0x0202;
+    inner.context = 0x0303;
+    inner.hostData = 0x0404;
+    const HWND list = dialog.listBox(LBS_STANDARD, {"a", "b", "c"});
+
+    zub::Result nested;
+    notes.whileShown = [&](const zub::Note&) { nested = inner.call("lbGetItemCount", list); };
+    // The file is missing: sbSetIcon shows "File Open Error", then delivers 0.
+    const zub::Result r = outer.call("sbSetIcon", dialog.hwnd(), 1, "Z:\\no\\such\\icon.ico");
+
+    ASSERT_EQ(1u, notes.size());
+    ASSERT_EQ(1, nested.completions);
+    EXPECT_EQ(3, nested.integer);
+    EXPECT_EQ(3, nested.cell.nValue);
+    EXPECT_EQ(0x0303, inner.completions()[0].context);
+
+    ASSERT_EQ(1, r.completions);
+    EXPECT_EQ(zub::kIntegerValue, r.cell.nType);
+    EXPECT_EQ(0, r.cell.nValue); // in its own cell, not left untouched
+    EXPECT_EQ(0x0101, outer.completions()[0].context);
+    EXPECT_EQ(0x0202, outer.completions()[0].hostData);
+}

@@ -1,9 +1,11 @@
 // List view appearance on real controls: colours, background picture, images, and
 // item text colours answered through custom draw.
 #include "list_helpers.h"
+#include "messages.h"
 
 #include <ole2.h>
 
+#include <cstdio>
 #include <map>
 #include <string>
 #include <utility>
@@ -290,26 +292,20 @@ TEST_F(ListViewLook, DeletingEveryItemForgetsTheItemColoursOnly)
     }
 }
 
-// What the list view itself was answered while it painted, cell by cell.
-struct Answers {
-    HWND view = nullptr;
+// The colours the list view itself was answered with while it painted, cell by cell:
+// recorded on the dialog above the extender, once the extender has answered.
+std::map<std::pair<int, int>, std::pair<COLORREF, COLORREF>> answeredCells(const zub::MessageRecorder& recorder)
+{
     std::map<std::pair<int, int>, std::pair<COLORREF, COLORREF>> cells;
-
-    static LRESULT CALLBACK watch(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
-    {
-        const LRESULT result = DefSubclassProc(hWnd, msg, wParam, lParam);
-        auto* self = reinterpret_cast<Answers*>(data);
-        auto* header = reinterpret_cast<NMHDR*>(lParam);
-        if (msg == WM_NOTIFY && header->hwndFrom == self->view && header->code == NM_CUSTOMDRAW) {
-            auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(lParam);
-            if (draw->nmcd.dwDrawStage == (CDDS_ITEMPREPAINT | CDDS_SUBITEM)) {
-                self->cells[{static_cast<int>(draw->nmcd.dwItemSpec), draw->iSubItem}] = {draw->clrText,
-                                                                                          draw->clrTextBk};
-            }
+    for (const zub::Sent& s : recorder.sent()) {
+        int item = 0, subItem = 0;
+        unsigned text = 0, back = 0;
+        if (std::sscanf(s.record.c_str(), "%d %d %x %x", &item, &subItem, &text, &back) == 4) {
+            cells[{item, subItem}] = {text, back};
         }
-        return result;
     }
-};
+    return cells;
+}
 
 // How many pixels of a cell's label a rendering of the view shows in the colour.
 int pixelsOf(HWND view, int item, int subItem, COLORREF color)
@@ -353,15 +349,28 @@ TEST_F(ListViewLook, ItemTextColorIsWhatTheListViewPaintsWith)
     host.call("lvSetItemTextColor", view, 2, 2, 0, "255|0|0");
     host.call("lvSetItemTextColor", view, 2, 2, 1, "0|0|255");
 
-    Answers answers;
-    answers.view = view;
-    SetWindowSubclass(dialog.hwnd(), Answers::watch, 1, reinterpret_cast<DWORD_PTR>(&answers));
+    zub::MessageRecorder recorder(dialog.hwnd(), [view](UINT m, WPARAM, LPARAM l) {
+        if (m != WM_NOTIFY) return false;
+        const auto* draw = reinterpret_cast<const NMLVCUSTOMDRAW*>(l);
+        return draw->nmcd.hdr.hwndFrom == view && draw->nmcd.hdr.code == NM_CUSTOMDRAW &&
+               draw->nmcd.dwDrawStage == (CDDS_ITEMPREPAINT | CDDS_SUBITEM);
+    });
+    recorder.describe(
+        WM_NOTIFY,
+        [](WPARAM, LPARAM l) {
+            const auto* draw = reinterpret_cast<const NMLVCUSTOMDRAW*>(l);
+            char fields[64];
+            std::snprintf(fields, sizeof fields, "%d %d %lx %lx", static_cast<int>(draw->nmcd.dwItemSpec),
+                          draw->iSubItem, draw->clrText, draw->clrTextBk);
+            return std::string(fields);
+        },
+        true);
     RedrawWindow(view, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     const int painted = pixelsOf(view, 1, 1, kBlue);
-    RemoveWindowSubclass(dialog.hwnd(), Answers::watch, 1);
+    auto cells = answeredCells(recorder);
 
-    const auto cell = [&](int item, int subItem) { return answers.cells[std::make_pair(item, subItem)]; };
-    ASSERT_EQ(1u, answers.cells.count(std::make_pair(1, 1)));
+    const auto cell = [&](int item, int subItem) { return cells[std::make_pair(item, subItem)]; };
+    ASSERT_EQ(1u, cells.count(std::make_pair(1, 1)));
     EXPECT_EQ(std::make_pair(kRed, kBlue), cell(1, 1));
     EXPECT_NE(kRed, cell(1, 0).first);
     EXPECT_NE(kBlue, cell(0, 1).second);

@@ -1,6 +1,7 @@
 #include "console.h"
 
 #include "files.h"
+#include "keys.h"
 #include "kinds.h"
 #include "reference.h"
 #include "text.h"
@@ -90,19 +91,12 @@ std::optional<POINT> itemCentre(HWND window, const std::string& cls, int32_t ind
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-struct Key {
-    const char* name;
-    WORD vk;
-    char character; // what the keyboard's translation adds as WM_CHAR; 0 for none
-    bool extended;
-};
-
-const Key kKeys[] = {
-    {"backspace", VK_BACK, '\b', false}, {"delete", VK_DELETE, 0, true}, {"enter", VK_RETURN, '\r', false},
-    {"tab", VK_TAB, '\t', false},        {"escape", VK_ESCAPE, 27, false}, {"left", VK_LEFT, 0, true},
-    {"right", VK_RIGHT, 0, true},        {"up", VK_UP, 0, true},           {"down", VK_DOWN, 0, true},
-    {"home", VK_HOME, 0, true},          {"end", VK_END, 0, true},
-};
+static_assert(script::findKey("backspace")->vk == VK_BACK && script::findKey("delete")->vk == VK_DELETE &&
+              script::findKey("enter")->vk == VK_RETURN && script::findKey("tab")->vk == VK_TAB &&
+              script::findKey("escape")->vk == VK_ESCAPE && script::findKey("left")->vk == VK_LEFT &&
+              script::findKey("right")->vk == VK_RIGHT && script::findKey("up")->vk == VK_UP &&
+              script::findKey("down")->vk == VK_DOWN && script::findKey("home")->vk == VK_HOME &&
+              script::findKey("end")->vk == VK_END);
 
 } // namespace
 
@@ -299,9 +293,9 @@ void Console::runStatement(const Statement& s)
         s.kind == Kind::Click || s.kind == Kind::Text || s.kind == Kind::Wait) {
         pump();
     }
-    // Commands run with the list views' drawing held, but for one that scrolls a list view,
-    // which needs its layout current; everything else meets the list views as they draw.
-    if (s.kind == Kind::Call && lower(s.call.name) != "lvscrollto") {
+    // Commands run with the list views' drawing held, but for one that needs their layout
+    // current; everything else meets the list views as they draw.
+    if (s.kind == Kind::Call && !script::needsListViewLayout(s.call.name)) {
         holdListViews();
     } else {
         releaseListViews();
@@ -532,9 +526,13 @@ void Console::control(const Statement& s)
     };
     HWND made = create();
     if (made == nullptr) {
-        // The rich edit classes come with their libraries.
-        LoadLibraryA("Msftedit.dll");
-        LoadLibraryA("riched20.dll");
+        // The rich edit classes come with their libraries, loaded from the system
+        // folder by full path so that no file of the same name elsewhere is loaded.
+        for (const char* library : {"Msftedit.dll", "riched20.dll"}) {
+            char path[MAX_PATH];
+            const UINT length = GetSystemDirectoryA(path, MAX_PATH);
+            if (length > 0 && length < MAX_PATH) LoadLibraryA((std::string(path, length) + "\\" + library).c_str());
+        }
         made = create();
     }
     if (made == nullptr) {
@@ -606,10 +604,8 @@ void Console::key(const Statement& s)
     HWND target = window(s.operands[0]);
     const int32_t count = s.operands.size() > 1 ? integer(s.operands[1], "the count must be an integer") : 1;
     if (count < 1 || count > 1000) throw LineError{"key presses 1 to 1000 times", s.operands[1].column};
-    const Key* key = nullptr;
-    for (const Key& k : kKeys) {
-        if (s.word == k.name) key = &k;
-    }
+    const script::Key* key = script::findKey(s.word);
+    if (key == nullptr) throw LineError{"unknown key " + s.word, 0};
     std::optional<Prepared> then;
     if (s.then) then = prepareAndWarn(*s.then);
     const HWND field = focusIn(target);

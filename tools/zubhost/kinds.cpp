@@ -12,12 +12,19 @@ namespace {
 const WindowKind kAnyWindow{nullptr, {}};
 const WindowKind kEditBox{"an edit box", {"Edit", "RichEdit50W", "RichEdit20A", "RichEdit20W", "RICHEDIT"}};
 
+const WindowKind kListView{"a list view", {"SysListView32"}};
+
+enum Fact : unsigned { kNoFact = 0, kGivesImageList = 1, kNeedsListViewLayout = 2 };
+
 // Rows by a command's full name come first, then by its prefix ("lv*"); the first match
 // counts. A row of kAnyWindow means no check.
-const struct {
+struct Row {
     const char* names;
     WindowKind kind;
-} kDrives[] = {
+    unsigned facts = kNoFact;
+};
+
+const Row kDrives[] = {
     // Creating commands take the dialog (or any window) as the parent or owner.
     {"anCreateAVI", kAnyWindow},
     {"ipCreateIP", kAnyWindow},
@@ -35,6 +42,7 @@ const struct {
     {"RedrawControl", kAnyWindow},
     {"RemoveControl", kAnyWindow},
     {"wnTaskBar", kAnyWindow},
+    {"ilCreateImgList", kAnyWindow, kGivesImageList},
     {"il*", kAnyWindow},
     {"pbSetMultiline", WindowKind{"a button", {"Button"}}},
     // A rich edit answers the edit box messages of these commands the same way.
@@ -44,7 +52,8 @@ const struct {
     {"ip*", WindowKind{"an IP address control", {"SysIPAddress32"}}},
     // The list of a combo box is a list box.
     {"lb*", WindowKind{"a list box", {"ListBox", "ComboLBox"}}},
-    {"lv*", WindowKind{"a list view", {"SysListView32"}}},
+    {"lvScrollTo", kListView, kNeedsListViewLayout},
+    {"lv*", kListView},
     {"pg*", WindowKind{"a progress bar", {"msctls_progress32"}}},
     {"rt*", WindowKind{"a rich edit control", {"RichEdit50W", "RichEdit20A", "RichEdit20W"}}},
     {"sb*", WindowKind{"a status bar", {"msctls_statusbar32"}}},
@@ -108,14 +117,20 @@ std::string withArticle(std::string_view word)
     return (vowel ? "an " : "a ") + std::string(word);
 }
 
+const Row* rowOf(std::string_view command)
+{
+    for (const Row& row : kDrives) {
+        if (matches(row.names, command)) return &row;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 const WindowKind* windowKind(std::string_view command)
 {
-    for (const auto& row : kDrives) {
-        if (matches(row.names, command)) return row.kind.noun != nullptr ? &row.kind : nullptr;
-    }
-    return nullptr;
+    const Row* row = rowOf(command);
+    return row != nullptr && row->kind.noun != nullptr ? &row->kind : nullptr;
 }
 
 std::optional<std::string> wrongKind(std::string_view command, std::string_view argument, std::string_view className)
@@ -152,6 +167,16 @@ std::vector<std::string> argumentWarnings(std::string_view command, const std::v
     return warnings;
 }
 
-bool givesImageList(std::string_view command) { return lower(command) == "ilcreateimglist"; }
+bool givesImageList(std::string_view command)
+{
+    const Row* row = rowOf(command);
+    return row != nullptr && (row->facts & kGivesImageList) != 0;
+}
+
+bool needsListViewLayout(std::string_view command)
+{
+    const Row* row = rowOf(command);
+    return row != nullptr && (row->facts & kNeedsListViewLayout) != 0;
+}
 
 } // namespace zub::script

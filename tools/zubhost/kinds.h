@@ -1,4 +1,6 @@
-// Which kind of window each command drives through argument 1, for the console's
+// What the console knows of each command beyond the table: which kind of window it
+// drives through argument 1, whether its result is an image list, whether it needs the
+// list views' layout current. The kind is for the console's
 // warning before a call that hands a command another kind of control: that control reads
 // the same message numbers differently, some as addresses, and can crash the host. The
 // extender itself sends without checking (a host may give its controls class names of
@@ -37,5 +39,9 @@ std::vector<std::string> argumentWarnings(std::string_view command, const std::v
 // True for a command whose result is an image list's handle (ilCreateImgList; the other
 // image list commands give counts).
 bool givesImageList(std::string_view command);
+
+// True for a command that works from the list views' current layout (lvScrollTo), so
+// they must draw while it runs.
+bool needsListViewLayout(std::string_view command);
 
 } // namespace zub::script

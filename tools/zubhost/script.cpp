@@ -1,5 +1,7 @@
 #include "script.h"
 
+#include "keys.h"
+
 #include "text.h"
 
 #include <algorithm>
@@ -648,8 +650,11 @@ std::string statementSummary()
 
 const std::vector<std::string>& keyNames()
 {
-    static const std::vector<std::string> names = {"backspace", "delete", "enter", "tab", "escape", "left",
-                                                   "right",     "up",     "down",  "home", "end"};
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> all;
+        for (const Key& key : kKeys) all.push_back(key.name);
+        return all;
+    }();
     return names;
 }
 
