@@ -176,7 +176,8 @@ int main(int argc, char** argv)
     for (const std::string& program : programs) {
         std::printf("%s ... ", program.c_str());
         std::fflush(stdout);
-        const std::string outputFile = temp.file("output.txt");
+        // A file of its own: a process the program started may still hold the last one.
+        const std::string outputFile = temp.file(program.substr(program.find_last_of('\\') + 1) + ".txt");
         const std::optional<unsigned long> exitCode =
             zub::runWithOutputIn("\"" + kit + program + "\"", outputFile, folderOf(kit + program), kPatienceMs);
         ProgramRun run = readOutput(program, zub::readFile(outputFile).value_or(""));
