@@ -22,7 +22,7 @@ text=$(tr -d '\r' <"$report")
 [ "$(grep -c $'\r$' "$report")" -eq "$(wc -l <"$report")" ] || problems+=("not every line ends in CR LF")
 version=$(sed -n 's/^FILEVERSION \([0-9]*\),\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1.\2.\3.\4/p' "$source/resources/korvanet.rc")
 [ "$(head -n 1 <<<"$text")" = "Korvanet conformance report" ] || problems+=("the first line is not the title")
-want '^Windows: [0-9]+\.[0-9]+ build [0-9]+, (workstation|server)$'
+want '^Windows: [0-9]+\.[0-9]+ build [0-9]+( service pack [0-9]+)?, (workstation|server)$'
 want '^Wine: yes, Wine [0-9]'
 want "^Extender: korvanet.dll ${version//./\\.}$"
 while read -r program; do
