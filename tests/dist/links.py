@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Every link and picture of the HTML reference leads somewhere: for each page in the
-folder, each href and src that is not a web address names a file there, and its #anchor
-an id on that page. Prints each one that leads nowhere and fails then.
-  links.py FOLDER"""
+folder, each href and src that is not a web address names a file there or elsewhere in
+ROOT (the unpacked archive, which holds the samples beside the pages), and its #anchor an
+id on that page. Prints each one that leads nowhere and fails then.
+  links.py FOLDER [ROOT]"""
 import html.parser
 import pathlib
 import sys
@@ -22,7 +23,7 @@ class Page(html.parser.HTMLParser):
                 self.links.append((tag, value))
 
 
-def main(folder):
+def main(folder, root):
     pages = {}
     for path in sorted(folder.rglob("*.html")):
         page = Page()
@@ -40,8 +41,8 @@ def main(folder):
                 continue
             target = (path.parent / urllib.parse.unquote(parts.path)).resolve() if parts.path else path
             where = f"{path.relative_to(folder.resolve())}: <{tag}> {link}"
-            if parts.scheme or not target.is_file() or folder.resolve() not in target.parents:
-                broken.append(f"{where}: no such file in the reference")
+            if parts.scheme or not target.is_file() or root.resolve() not in target.parents:
+                broken.append(f"{where}: no such file in the archive")
             elif parts.fragment and (target not in pages or parts.fragment not in pages[target].ids):
                 broken.append(f"{where}: no such anchor")
     print("\n".join(broken) if broken else f"{folder}: {len(pages)} pages, {count} links and pictures, all lead somewhere")
@@ -49,4 +50,5 @@ def main(folder):
 
 
 if __name__ == "__main__":
-    sys.exit(main(pathlib.Path(sys.argv[1])))
+    folder = pathlib.Path(sys.argv[1])
+    sys.exit(main(folder, pathlib.Path(sys.argv[2]) if len(sys.argv) > 2 else folder))
