@@ -8,7 +8,6 @@ JOBS     ?= 2
 FUZZ_SECONDS ?= 300
 FUZZ_SHORT_SECONDS ?= 3
 VERSION  := $(shell sed -n 's/^FILEVERSION \([0-9]*\),.*/\1/p' resources/korvanet.rc)
-DIST_ZIP := $(abspath $(BUILD))/dist/korvanet-$(VERSION).zip
 
 .PHONY: all bootstrap build cross native test demo fuzz fuzz-short shots bench dist dist-zip clean
 
@@ -52,13 +51,12 @@ demo:
 bench:
 	@tools/bench $(BUILD) $(JOBS)
 
-# The release archive: the i686 DLL and console (stripped), the README, the reference
-# and the samples. `make test` makes it too and checks its members.
+# The release's archives from the i686 build (tools/dist): what a user downloads (the DLL
+# and console, stripped, the README also as README.txt, the reference as HTML, the samples
+# and the runtime's licences) and the conformance kit, $(BUILD)/dist/korvanet-$(VERSION)-tests.zip.
+# `make test` makes them too and checks their members and the reference's links.
 dist-zip:
-	@rm -f $(DIST_ZIP) && mkdir -p $(dir $(DIST_ZIP))
-	@cd $(BUILD) && zip -q -X $(DIST_ZIP) korvanet.dll zubhost.exe
-	@zip -q -X -r $(DIST_ZIP) README.md samples $(wildcard docs)
-	@echo "dist: $(DIST_ZIP)"
+	@tools/dist $(BUILD) $(VERSION)
 
 dist:
 	$(STAGES) bootstrap cross:i686

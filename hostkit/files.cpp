@@ -70,4 +70,33 @@ std::optional<std::string> readFile(const std::string& path)
     return content.str();
 }
 
+std::optional<unsigned long> runWithOutputIn(std::string command, const std::string& outputFile,
+                                             const std::string& folder, unsigned long patienceMs)
+{
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    const HANDLE out = CreateFileA(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+    STARTUPINFOA start = {};
+    start.cb = sizeof start;
+    start.dwFlags = STARTF_USESTDHANDLES;
+    start.hStdOutput = start.hStdError = out;
+    PROCESS_INFORMATION process = {};
+    const BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                        folder.empty() ? nullptr : folder.c_str(), &start, &process);
+    CloseHandle(out);
+    if (!started) return std::nullopt;
+    std::optional<unsigned long> exitCode;
+    if (WaitForSingleObject(process.hProcess, patienceMs) == WAIT_TIMEOUT) {
+        TerminateProcess(process.hProcess, WAIT_TIMEOUT);
+        WaitForSingleObject(process.hProcess, INFINITE);
+    } else {
+        DWORD code = 0;
+        GetExitCodeProcess(process.hProcess, &code);
+        exitCode = code;
+    }
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    return exitCode;
+}
+
 } // namespace zub

@@ -3,6 +3,7 @@
 // an extender of their own (zubtest_extender.dll) whose results depend on no control
 // family; a few use the table of korvanet.dll.
 #include "console.h"
+#include "test_paths.h"
 #include "transcript.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // zubhost.exe as a user starts it: command line, standard input, output and exit code.
 #include "files.h"
+#include "test_paths.h"
 
 #include <windows.h>
 
@@ -211,7 +212,7 @@ TEST(Program, WhatCannotStartGivesExitCodeTwo)
     EXPECT_EQ(2u, noScript.exitCode);
     EXPECT_NE(std::string::npos, noScript.err.find("cannot read Z:\\nowhere\\none.zub")) << noScript.err;
 
-    const Outcome noExtender = zubhost("--table \"" + std::string(ZUB_HOST_EXE) + "\"");
+    const Outcome noExtender = zubhost("--table \"" + ZUB_HOST_EXE + "\"");
     EXPECT_EQ(2u, noExtender.exitCode);
     EXPECT_NE(std::string::npos, noExtender.err.find("lacks the extender exports")) << noExtender.err;
 

@@ -7,6 +7,7 @@
 // ZUB_UPDATE_TRANSCRIPTS=1 in the environment of this test program.
 #include "console.h"
 #include "files.h"
+#include "test_paths.h"
 #include "transcript.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +30,7 @@ struct SampleRun {
 // Runs samples/NAME.zub line by line in a dialog of its own, as zubhost does.
 SampleRun runSample(const std::string& name)
 {
-    const std::string script = readFile(std::string(ZUB_SAMPLES_DIR) + "\\" + name + ".zub").value_or("");
+    const std::string script = readFile(ZUB_SAMPLES_DIR + "\\" + name + ".zub").value_or("");
     EXPECT_FALSE(script.empty()) << name;
     std::ostringstream out;
     zub::Host host;
@@ -51,7 +52,7 @@ class Transcript : public testing::TestWithParam<const char*> {};
 TEST_P(Transcript, SampleRunPrintsItsTranscript)
 {
     const std::string name = GetParam();
-    const std::string expectedPath = std::string(ZUB_TRANSCRIPTS_DIR) + "\\" + name + ".txt";
+    const std::string expectedPath = ZUB_TRANSCRIPTS_DIR + "\\" + name + ".txt";
     const SampleRun run = runSample(name);
 
     const char* update = std::getenv("ZUB_UPDATE_TRANSCRIPTS");
@@ -77,7 +78,7 @@ TEST_P(FamilySample, RunsEveryLineWithoutAMessageBoxFromTheRepositoryRoot)
 {
     char previous[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, previous);
-    ASSERT_TRUE(SetCurrentDirectoryA((std::string(ZUB_SAMPLES_DIR) + "\\..").c_str()));
+    ASSERT_TRUE(SetCurrentDirectoryA((ZUB_SAMPLES_DIR + "\\..").c_str()));
     const SampleRun run = runSample(GetParam());
     SetCurrentDirectoryA(previous);
     EXPECT_EQ(0, run.failures) << run.printed;

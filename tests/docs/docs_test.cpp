@@ -4,10 +4,12 @@
 // optional ones, int or text) in both the syntax line and the argument table, and a
 // constant's value as the table gives it. The index (docs/README.md) must link every
 // entry to its page and anchor. Every example, run through zubhost.exe as a script of
-// its own, must print exactly the output written under it.
+// its own, must print exactly the output written under it, with the common controls 6
+// and with the classic ones (--classic).
 #include "files.h"
 #include "host.h"
 #include "platform.h"
+#include "test_paths.h"
 #include "text.h"
 #include "transcript.h"
 
@@ -134,7 +136,7 @@ const Reference& reference()
     static const Reference read = [] {
         std::vector<std::string> pages;
         WIN32_FIND_DATAA found;
-        const HANDLE search = FindFirstFileA(ZUB_DOCS_DIR "\\*.md", &found);
+        const HANDLE search = FindFirstFileA((ZUB_DOCS_DIR + "\\*.md").c_str(), &found);
         if (search != INVALID_HANDLE_VALUE) {
             do pages.push_back(found.cFileName);
             while (FindNextFileA(search, &found));
@@ -143,7 +145,7 @@ const Reference& reference()
         std::sort(pages.begin(), pages.end());
         Reference reference;
         for (const std::string& page : pages) {
-            std::string text = zub::readFile(ZUB_DOCS_DIR "\\" + page).value_or("");
+            std::string text = zub::readFile(ZUB_DOCS_DIR + "\\" + page).value_or("");
             std::erase(text, '\r'); // a checkout may end lines in CR LF
             if (page == "README.md") {
                 reference.index = text;
@@ -274,34 +276,15 @@ struct ScriptRun {
     std::string output; // made portable
 };
 
-// Runs the script through zubhost.exe in a process of its own, with standard output and
-// error in a file (a pipe can stay open past the program under Wine). The examples run
-// one at a time: a console whose dialog another one's activates loses its keyboard focus
-// and caret, which the typing examples need.
-ScriptRun runScript(const std::string& script, const zub::TempFolder& folder)
+// Runs the script through zubhost.exe (with OPTIONS before it) in a process of its own.
+// The examples run one at a time: a console whose dialog another one's activates loses
+// its keyboard focus and caret, which the typing examples need.
+ScriptRun runScript(const std::string& options, const std::string& script, const zub::TempFolder& folder)
 {
-    constexpr DWORD kPatienceMs = 30000;
     const std::string outputFile = folder.file("example.out");
-    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    const HANDLE out = CreateFileA(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr);
-    STARTUPINFOA start = {};
-    start.cb = sizeof start;
-    start.dwFlags = STARTF_USESTDHANDLES;
-    start.hStdOutput = start.hStdError = out;
-    std::string command = "\"" ZUB_HOST_EXE "\" \"" + folder.write("example.zub", script) + "\"";
-    PROCESS_INFORMATION process = {};
-    const BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &start, &process);
-    CloseHandle(out);
-    if (!started) return {GetLastError(), "(zubhost.exe did not start)\n"};
-    if (WaitForSingleObject(process.hProcess, kPatienceMs) == WAIT_TIMEOUT) {
-        TerminateProcess(process.hProcess, WAIT_TIMEOUT);
-        WaitForSingleObject(process.hProcess, INFINITE);
-    }
+    const std::string command = "\"" + ZUB_HOST_EXE + "\" " + options + "\"" + folder.write("example.zub", script) + "\"";
     ScriptRun run;
-    GetExitCodeProcess(process.hProcess, &run.exitCode);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
+    run.exitCode = zub::runWithOutputIn(command, outputFile, "", 30000).value_or(WAIT_TIMEOUT);
     run.output = zub::portableOutput(zub::readFile(outputFile).value_or(""), folder.path());
     return run;
 }
@@ -322,53 +305,101 @@ std::string firstDifference(const std::string& written, const std::string& print
     }
 }
 
-// Runs the entry's examples that have an output block; how many ran.
-int runExamples(const Entry& entry, const zub::TempFolder& folder)
-{
-    int count = 0;
-    for (const Example& example : entry.examples) {
-        if (!example.script || !example.output) continue;
-        const ScriptRun run = runScript(*example.script, folder);
-        ++count;
-        // An example whose script names Wine prints what Wine's controls do; on Windows
-        // its difference is reported, not failed.
-        const bool wineOnly = example.script->find("Wine") != std::string::npos;
-        if (run.output != *example.output &&
-            (!wineOnly || zub::SeenOnlyUnderWine((entry.name + ": the example's output, taken under Wine").c_str()))) {
-            ADD_FAILURE() << entry << ": the example (exit code " << run.exitCode << ") prints otherwise at "
-                          << firstDifference(*example.output, run.output);
-        }
-    }
-    return count;
-}
-
-TEST(Reference, EveryExamplePrintsTheOutputWrittenUnderIt)
+TEST(Reference, EveryCommandHasOneExampleWithItsOutput)
 {
     zub::Host host;
-    // The examples' temp folder is one of this run's: it goes with the files they write.
-    const zub::TempFolder folder("docs");
-    std::map<std::string, std::string> saved;
-    for (const char* name : {"TMP", "TEMP"}) {
-        char value[MAX_PATH + 1] = {};
-        GetEnvironmentVariableA(name, value, sizeof value);
-        saved[name] = value;
-        SetEnvironmentVariableA(name, folder.path().c_str());
-    }
-    int count = 0;
     for (const Entry& entry : reference().entries) {
         const zub::EntryInfo* info = tableEntry(host, entry);
         const bool complete = std::all_of(entry.examples.begin(), entry.examples.end(),
                                           [](const Example& e) { return e.script && e.output; });
-        if (info != nullptr && info->kind == zub::kCommandEntry) {
-            if (entry.examples.size() != 1 || !complete) {
-                ADD_FAILURE() << entry << ": wants one ```zub example with its ```output block under it";
-            }
+        if (info != nullptr && info->kind == zub::kCommandEntry && (entry.examples.size() != 1 || !complete)) {
+            ADD_FAILURE() << entry << ": wants one ```zub example with its ```output block under it";
         }
-        count += runExamples(entry, folder);
     }
-    for (const Entry& entry : reference().guides) count += runExamples(entry, folder);
-    for (const auto& [name, value] : saved) SetEnvironmentVariableA(name.c_str(), value.c_str());
-    std::printf("%d examples run\n", count);
 }
+
+// One example of the pages with its output written under it; a test of its own, named by
+// page and entry, so that a run lists each one that prints otherwise.
+struct PageExample {
+    const Entry* entry;
+    const Example* example;
+    std::string name;
+};
+
+std::vector<PageExample> pageExamples()
+{
+    std::vector<PageExample> examples;
+    std::map<std::string, int> named;
+    std::vector<const Entry*> withExamples;
+    for (const Entry& entry : reference().entries) withExamples.push_back(&entry);
+    for (const Entry& entry : reference().guides) withExamples.push_back(&entry);
+    for (const Entry* pEntry : withExamples) {
+        const Entry& entry = *pEntry;
+        for (const Example& example : entry.examples) {
+            if (!example.script || !example.output) continue;
+            std::string name = entry.page.substr(0, entry.page.find('.')) + "_" + entry.name;
+            for (char& c : name) {
+                if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+            }
+            const int earlier = named[name]++;
+            examples.push_back({&entry, &example, earlier == 0 ? name : name + "_" + std::to_string(earlier + 1)});
+        }
+    }
+    return examples;
+}
+
+// The examples' temp folder is the run's own: it goes with the files they write.
+class Examples : public testing::TestWithParam<PageExample> {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_folder = new zub::TempFolder("docs");
+        for (const char* name : {"TMP", "TEMP"}) {
+            char value[MAX_PATH + 1] = {};
+            GetEnvironmentVariableA(name, value, sizeof value);
+            s_saved[name] = value;
+            SetEnvironmentVariableA(name, s_folder->path().c_str());
+        }
+    }
+    static void TearDownTestSuite()
+    {
+        for (const auto& [name, value] : s_saved) SetEnvironmentVariableA(name.c_str(), value.c_str());
+        delete s_folder;
+        s_folder = nullptr;
+    }
+
+    // Runs the example with the console's OPTIONS; on a difference, says where and shows
+    // both outputs whole.
+    static void check(const std::string& options)
+    {
+        const PageExample& example = GetParam();
+        const ScriptRun run = runScript(options, *example.example->script, *s_folder);
+        // An example whose script names Wine prints what Wine's controls do; on Windows
+        // its difference is reported, not failed.
+        const bool wineOnly = example.example->script->find("Wine") != std::string::npos;
+        if (run.output != *example.example->output &&
+            (!wineOnly || zub::SeenOnlyUnderWine((example.entry->name + ": the example's output, taken under Wine").c_str()))) {
+            ADD_FAILURE() << *example.entry << ": the example (exit code " << run.exitCode << ") prints otherwise at "
+                          << firstDifference(*example.example->output, run.output) << "\nwritten on the page:\n"
+                          << *example.example->output << "printed:\n"
+                          << run.output;
+        }
+    }
+
+    static inline zub::TempFolder* s_folder = nullptr;
+    static inline std::map<std::string, std::string> s_saved;
+};
+
+TEST_P(Examples, PrintWhatThePageSaysUnder)
+{
+    check("");
+}
+TEST_P(Examples, PrintWhatThePageSaysUnderClassicControls)
+{
+    check("--classic ");
+}
+
+INSTANTIATE_TEST_SUITE_P(Reference, Examples, testing::ValuesIn(pageExamples()),
+                         [](const testing::TestParamInfo<PageExample>& info) { return info.param.name; });
 
 } // namespace

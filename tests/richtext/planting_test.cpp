@@ -1,5 +1,7 @@
 // A "Msftedit.dll" placed in the current directory must not get into the host when
 // a script creates a rich edit control.
+#include "test_paths.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -51,7 +53,7 @@ DWORD runProbe(const char* mode)
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, PLANTED_DIR, &startup,
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, PLANTED_DIR.c_str(), &startup,
                         &process)) {
         ADD_FAILURE() << "cannot start the probe: " << GetLastError();
         return 99;
