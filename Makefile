@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 300
 FUZZ_SHORT_SECONDS ?= 3
 VERSION  := $(shell sed -n 's/^FILEVERSION \([0-9]*\),.*/\1/p' resources/korvanet.rc)
 
-.PHONY: all bootstrap build cross native test demo fuzz fuzz-short shots bench dist dist-zip clean
+.PHONY: all bootstrap build cross native test test-i686 demo fuzz fuzz-short shots bench dist dist-zip clean
 
 all: build
 
@@ -30,7 +30,14 @@ build:
 
 # Every lane this machine can run, then one line that says which ran (tools/test).
 test:
-	@tools/test $(BUILD) $(JOBS) $(FUZZ_SHORT_SECONDS) $(FUZZ)
+	@EMULATED=$(EMULATED) tools/test $(BUILD) $(JOBS) $(FUZZ_SHORT_SECONDS) $(FUZZ)
+
+# Every i686 test program against the product in an emulated x86-64 machine (QEMU, no
+# KVM) whose Debian runs wine32: for machines that cannot run 32-bit code (tools/guest).
+# Its image is made once and kept in $(BUILD)/guest.
+test-i686:
+	@tools/build $(BUILD) $(JOBS) bootstrap cross:i686
+	@tools/guest test $(BUILD)
 
 # Every text parser under libFuzzer (AddressSanitizer, UndefinedBehaviorSanitizer):
 # briefly in every test run, at length with `make fuzz` (FUZZ=name... picks some).
