@@ -1,0 +1,16 @@
+# Cross-compiles for Windows with the MinGW-w64 posix-thread compilers of the processor
+# that the including toolchain file sets in CMAKE_SYSTEM_PROCESSOR (i686 or x86_64).
+set(CMAKE_SYSTEM_NAME Windows)
+
+set(CMAKE_C_COMPILER   ${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER ${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER  ${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+
+# Tests are Windows programs: CTest starts them through wine (the project narrows this
+# to tools/wine-exec with its own prefix).
+set(CMAKE_CROSSCOMPILING_EMULATOR wine)
