@@ -28,7 +28,9 @@ native:
 build:
 	$(STAGES) bootstrap cross:i686 cross:x86_64 native
 
-# Every lane this machine can run, then one line that says which ran (tools/test).
+# Every lane this machine can run, then one line that says which ran (tools/test). Where
+# the machine runs no 32-bit code, the product runs in an emulated machine: a selection
+# of its test programs (EMULATED=all: every one; EMULATED=0: none).
 test:
 	@EMULATED=$(EMULATED) tools/test $(BUILD) $(JOBS) $(FUZZ_SHORT_SECONDS) $(FUZZ)
 
