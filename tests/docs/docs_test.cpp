@@ -41,6 +41,8 @@ struct Entry {
     std::vector<std::pair<std::string, std::string>> arguments; // argument table rows: name, type
     std::optional<std::string> value;                           // after **Value:**
     std::vector<Example> examples;
+    std::string prose;                                          // running text: no code blocks, tables or See also
+    std::optional<std::string> seeAlso;                         // the "See also:" paragraph
 };
 
 std::ostream& operator<<(std::ostream& out, const Entry& entry) { return out << entry.page << ", " << entry.name; }
@@ -82,6 +84,7 @@ std::vector<Entry> readPage(const std::string& page, const std::string& text)
     std::vector<Entry> entries;
     std::map<std::string, int> anchors;
     bool inArguments = false;
+    bool inSeeAlso = false;
     bool outputMayFollow = false; // only blank lines since a zub block
     std::istringstream in(text);
     std::smatch match;
@@ -102,9 +105,13 @@ std::vector<Entry> readPage(const std::string& page, const std::string& text)
             continue;
         }
         if (!trim(line).empty()) outputMayFollow = false;
-        if (std::regex_match(line, match, heading)) {
+        inSeeAlso = inSeeAlso && !trim(line).empty();
+        if (inSeeAlso || (line.rfind("See also:", 0) == 0 && !entries.empty())) {
+            entries.back().seeAlso = entries.back().seeAlso.value_or("") + line + "\n";
+            inSeeAlso = true;
+        } else if (std::regex_match(line, match, heading)) {
             const std::string anchor = anchorOf(trim(match[2]), anchors);
-            if (match[1].length() == 2) entries.push_back({page, trim(match[2]), anchor, {}, {}, {}, {}});
+            if (match[1].length() == 2) entries.push_back({page, trim(match[2]), anchor, {}, {}, {}, {}, {}, {}});
             inArguments = false;
         } else if (line == "| Argument | Type | Meaning |") {
             inArguments = !entries.empty();
@@ -116,7 +123,9 @@ std::vector<Entry> readPage(const std::string& page, const std::string& text)
             if (trim(name).rfind("---", 0) != 0) entries.back().arguments.emplace_back(withoutBackticks(trim(name)), trim(type));
         } else {
             inArguments = false;
-            if (line.rfind("**Value:** ", 0) == 0 && !entries.empty()) entries.back().value = trim(line.substr(11));
+            if (entries.empty()) continue;
+            if (line.rfind("**Value:** ", 0) == 0) entries.back().value = trim(line.substr(11));
+            entries.back().prose += line + "\n";
         }
     }
     return entries;
@@ -248,6 +257,9 @@ TEST(Reference, EntriesDeclareTheTablesArgumentsAndValues)
     }
 }
 
+// A link to a heading of a page: [name](page.md#anchor), the name maybe in backticks.
+const std::regex kLink(R"(\[`?([^\]`]+)`?\]\(([\w-]+\.md#[^)\s]*)\))");
+
 TEST(Reference, IndexLinksEveryEntryToItsPageAndAnchor)
 {
     std::map<std::string, const Entry*> byTarget;
@@ -255,9 +267,8 @@ TEST(Reference, IndexLinksEveryEntryToItsPageAndAnchor)
 
     const std::string& index = reference().index;
     ASSERT_FALSE(index.empty()) << "README.md is missing";
-    static const std::regex link(R"(\[`?([^\]`]+)`?\]\(([\w-]+\.md#[^)\s]*)\))");
     std::set<std::string> linked;
-    for (auto it = std::sregex_iterator(index.begin(), index.end(), link); it != std::sregex_iterator(); ++it) {
+    for (auto it = std::sregex_iterator(index.begin(), index.end(), kLink); it != std::sregex_iterator(); ++it) {
         const std::string name = (*it)[1], target = (*it)[2];
         const auto found = byTarget.find(target);
         if (found == byTarget.end()) ADD_FAILURE() << "README.md: the link " << it->str() << " leads to no entry";
@@ -268,6 +279,40 @@ TEST(Reference, IndexLinksEveryEntryToItsPageAndAnchor)
         if (!linked.count(entry.name)) {
             ADD_FAILURE() << "README.md: no link [" << entry.name << "](" << entry.page << "#" << entry.anchor << ")";
         }
+    }
+}
+
+// Every command's entry, and every constant's that names a command, ends in a "See also:"
+// line; its links, on any page, lead to another entry or heading and carry its name.
+TEST(Reference, SeeAlsoLinksLeadToOtherEntries)
+{
+    zub::Host host;
+    std::map<std::string, const Entry*> byTarget;
+    const std::vector<Entry> indexHeadings = readPage("README.md", reference().index);
+    for (const auto* entries : {&reference().entries, &reference().guides, &indexHeadings}) {
+        for (const Entry& entry : *entries) byTarget[entry.page + "#" + entry.anchor] = &entry;
+    }
+    for (const auto& [target, entry] : byTarget) {
+        if (!entry->seeAlso) continue;
+        const std::string& line = *entry->seeAlso;
+        size_t count = 0;
+        for (auto it = std::sregex_iterator(line.begin(), line.end(), kLink); it != std::sregex_iterator(); ++it, ++count) {
+            const auto found = byTarget.find((*it)[2]);
+            if (found == byTarget.end()) ADD_FAILURE() << *entry << ": See also " << it->str() << " leads to no entry";
+            else if (found->second == entry) ADD_FAILURE() << *entry << ": See also " << it->str() << " leads to itself";
+            else if (found->second->name != (*it)[1]) ADD_FAILURE() << *entry << ": See also " << it->str() << " leads to " << *found->second;
+        }
+        size_t opened = 0;
+        for (size_t at = 0; (at = line.find("](", at)) != std::string::npos; ++at) ++opened;
+        if (count == 0 || count != opened) ADD_FAILURE() << *entry << ": See also wants links [name](page.md#anchor): " << line;
+    }
+    for (const Entry& entry : reference().entries) {
+        const zub::EntryInfo* info = tableEntry(host, entry);
+        if (info == nullptr || entry.seeAlso) continue;
+        const bool namesCommand = std::any_of(host.table().begin(), host.table().end(), [&](const zub::EntryInfo& other) {
+            return other.kind == zub::kCommandEntry && zub::lower(entry.prose).find("`" + other.name + "`") != std::string::npos;
+        });
+        if (info->kind == zub::kCommandEntry || namesCommand) ADD_FAILURE() << entry << ": no See also line";
     }
 }
 
