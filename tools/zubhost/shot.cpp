@@ -29,7 +29,68 @@ struct Capture {
         }
         return true;
     }
+
+    // True when every pixel of rows top..bottom-1 between left and right has one colour.
+    bool bandUniform(int left, int top, int right, int bottom) const
+    {
+        if (left < 0 || top < 0 || right > width || bottom > height || left >= right || top >= bottom) return false;
+        const uint32_t first = pixels[static_cast<size_t>(top) * static_cast<size_t>(width) + static_cast<size_t>(left)];
+        for (int y = top; y < bottom; ++y) {
+            for (int x = left; x < right; ++x) {
+                const uint32_t pixel = pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
+                if ((pixel & 0xFFFFFF) != (first & 0xFFFFFF)) return false;
+            }
+        }
+        return true;
+    }
 };
+
+// Draws the window's frame into the picture, around the client area (picture coordinates):
+// a raised border, the active caption with icon and title, and the caption buttons that the
+// window's style asks for, as the classic look draws them.
+void drawFrame(HWND window, const Capture& shot, const RECT& client)
+{
+    const win::ScopedMemoryDc memory(CreateCompatibleDC(nullptr));
+    const win::ScopedSelection selected = win::SelectInto(memory.get(), shot.dib.get());
+    HDC dc = memory.get();
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    RECT frame = {0, 0, shot.width, shot.height};
+    const int saved = SaveDC(dc);
+    ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+    FillRect(dc, &frame, GetSysColorBrush(COLOR_3DFACE));
+    DrawEdge(dc, &frame, EDGE_RAISED, BF_RECT | BF_ADJUST);
+    if (style & WS_THICKFRAME) {
+        // The sizing border inside the edge, in the active border's colour.
+        const int across = GetSystemMetrics(SM_CXFRAME) - GetSystemMetrics(SM_CXDLGFRAME);
+        const int down = GetSystemMetrics(SM_CYFRAME) - GetSystemMetrics(SM_CYDLGFRAME);
+        RECT inner = frame;
+        InflateRect(&inner, -across, -down);
+        const int edges = SaveDC(dc);
+        ExcludeClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
+        FillRect(dc, &frame, GetSysColorBrush(COLOR_ACTIVEBORDER));
+        RestoreDC(dc, edges);
+        frame = inner;
+    }
+    RestoreDC(dc, saved);
+
+    if ((style & WS_CAPTION) != WS_CAPTION) return;
+    // The caption lies inside the border, which is as wide at the top as at the left.
+    RECT caption = {client.left, client.left, client.right, client.left + GetSystemMetrics(SM_CYCAPTION) - 1};
+    if (caption.bottom > client.top) caption.bottom = client.top;
+    DrawCaption(window, dc, &caption, DC_ACTIVE | DC_ICON | DC_TEXT | DC_GRADIENT);
+    if (!(style & WS_SYSMENU)) return;
+    const int buttonWidth = GetSystemMetrics(SM_CXSIZE) - 2;
+    RECT button = {caption.right - 2 - buttonWidth, caption.top + 2, caption.right - 2, caption.bottom - 2};
+    DrawFrameControl(dc, &button, DFC_CAPTION, DFCS_CAPTIONCLOSE);
+    if (!(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX))) return;
+    OffsetRect(&button, -(buttonWidth + 2), 0);
+    DrawFrameControl(dc, &button, DFC_CAPTION,
+                     DFCS_CAPTIONMAX | ((style & WS_MAXIMIZEBOX) ? 0 : DFCS_INACTIVE));
+    OffsetRect(&button, -buttonWidth, 0);
+    DrawFrameControl(dc, &button, DFC_CAPTION,
+                     DFCS_CAPTIONMIN | ((style & WS_MINIMIZEBOX) ? 0 : DFCS_INACTIVE));
+    GdiFlush();
+}
 
 // Copies what the device context shows in the rectangle; nothing when it cannot.
 std::optional<Capture> capture(HDC source, int left, int top, int width, int height, bool printWindow, HWND window)
@@ -155,6 +216,16 @@ std::string saveShot(HWND window, const std::string& path)
     if (!shot || shot->uniform()) {
         shot = capture(win::GetWholeWindowDc(window).get(), 0, 0, width, height, true, window);
         if (!shot || shot->uniform()) return "nothing to see: --shot needs a display (the X11 driver, under Xvfb)";
+    }
+    // Where Wine leaves the frame to a window manager (its X11 driver's default), the screen
+    // shows none, and without a manager the caption's band is one colour (black): the
+    // picture gets the frame drawn as Wine draws it where it draws frames itself.
+    RECT client = {};
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    OffsetRect(&client, -r.left, -r.top);
+    if (client.top > client.left && shot->bandUniform(client.left, client.left, client.right, client.top)) {
+        drawFrame(window, *shot, client);
     }
     const std::string problem = writePng(*shot, path);
     if (!problem.empty()) DeleteFileA(path.c_str()); // no half-written file stays behind
