@@ -29,8 +29,8 @@ build:
 	$(STAGES) bootstrap cross:i686 cross:x86_64 native
 
 # Every lane this machine can run, then one line that says which ran (tools/test). Where
-# the machine runs no 32-bit code, the product runs in an emulated machine: a selection
-# of its test programs (EMULATED=all: every one; EMULATED=0: none).
+# the machine runs no 32-bit code, the product's test programs run in an emulated machine
+# (EMULATED=quick: a selection of them; EMULATED=0: none).
 test:
 	@EMULATED=$(EMULATED) tools/test $(BUILD) $(JOBS) $(FUZZ_SHORT_SECONDS) $(FUZZ)
 
