@@ -131,11 +131,7 @@ public:
         // may call in again: that inner call has a context of its own, and the outer one
         // gets its own back when the inner call returns.
         const CallScope scope(*this);
-        m_pHostCtx = pHostCtx;
-        m_pfnComplete = pfnComplete;
-        m_pHostData = pHostData;
-        m_pResult = pResult;
-        m_bDelivered = false;
+        m_call = {pHostCtx, pfnComplete, pHostData, pResult, false};
 
         const short c = static_cast<short>(nCmdId);
         if (c == EXT_MODE_PROBE) return 1;
@@ -153,17 +149,16 @@ public:
             // Out of memory, or any other exception: the host goes on, told by a note,
             // with an ordinary result unless the command had delivered one already.
             ReportUnfinishedCommand(hWnd, m_ExtTable[CmdId].m_szName);
-            return m_bDelivered ? 0 : ReturnInt(0);
+            return m_call.bDelivered ? 0 : ReturnInt(0);
         }
     }
 
     // Delivers an integer result through the host's completion function.
     int ReturnInt(int nValue)
     {
-        m_pResult->nValue = nValue;
-        m_pResult->nType = EXT_VALUE_INT;
-        m_bDelivered = true;
-        return m_pfnComplete(0, m_pHostCtx, m_pHostData, m_pResult);
+        m_call.pResult->nValue = nValue;
+        m_call.pResult->nType = EXT_VALUE_INT;
+        return Complete();
     }
 
     // Delivers a control's reply to a message as the integer result.
@@ -172,62 +167,60 @@ public:
     // Delivers a text result; the text must stay valid until this returns.
     int ReturnString(const char* pszText)
     {
-        m_pResult->pszValue = const_cast<LPSTR>(pszText);
-        m_pResult->nType = EXT_VALUE_TEXT;
-        m_bDelivered = true;
-        return m_pfnComplete(0, m_pHostCtx, m_pHostData, m_pResult);
+        m_call.pResult->pszValue = const_cast<LPSTR>(pszText);
+        m_call.pResult->nType = EXT_VALUE_TEXT;
+        return Complete();
     }
 
 protected:
     CZubExtenderT() = default;
     ~CZubExtenderT() = default;
 
-    LONG m_pHostCtx = 0;
-    ExtCompleteProc m_pfnComplete = nullptr;
-    LONG m_pHostData = 0;
-    ExtValue* m_pResult = nullptr;
     int m_nVersion = 0;
     char m_szDescription[MAX_PATH] = {};
     char m_szModuleName[MAX_PATH] = {};
 
 private:
-    // Keeps the call context of a call under way while a nested call replaces it, and
-    // gives it back when the nested call returns. The outermost call's context stays
-    // after it returns, as before.
+    // The call under way: what the host gave for delivering its result, and whether the
+    // result was delivered.
+    struct Call {
+        LONG pHostCtx = 0;
+        ExtCompleteProc pfnComplete = nullptr;
+        LONG pHostData = 0;
+        ExtValue* pResult = nullptr;
+        bool bDelivered = false;
+    };
+    Call m_call;
+    int m_nCallDepth = 0; // how many calls are under way
+
+    // Keeps the context of a call under way while a nested call replaces it, and gives it
+    // back when the nested call returns. The outermost call's context stays after it
+    // returns, as before.
     class CallScope {
     public:
         explicit CallScope(CZubExtenderT& extender)
-            : m_extender(extender), m_pHostCtx(extender.m_pHostCtx), m_pfnComplete(extender.m_pfnComplete),
-              m_pHostData(extender.m_pHostData), m_pResult(extender.m_pResult),
-              m_bDelivered(extender.m_bDelivered), m_bNested(extender.m_nCallDepth++ > 0)
+            : m_extender(extender), m_saved(extender.m_call), m_bNested(extender.m_nCallDepth++ > 0)
         {
         }
         ~CallScope()
         {
             --m_extender.m_nCallDepth;
-            if (!m_bNested) return;
-            m_extender.m_pHostCtx = m_pHostCtx;
-            m_extender.m_pfnComplete = m_pfnComplete;
-            m_extender.m_pHostData = m_pHostData;
-            m_extender.m_pResult = m_pResult;
-            m_extender.m_bDelivered = m_bDelivered;
+            if (m_bNested) m_extender.m_call = m_saved;
         }
         CallScope(const CallScope&) = delete;
         CallScope& operator=(const CallScope&) = delete;
 
     private:
         CZubExtenderT& m_extender;
-        LONG m_pHostCtx;
-        ExtCompleteProc m_pfnComplete;
-        LONG m_pHostData;
-        ExtValue* m_pResult;
-        bool m_bDelivered;
-        bool m_bNested;
+        const Call m_saved;
+        const bool m_bNested;
     };
 
-    // Whether the current call has delivered its result, and how many calls are under way.
-    bool m_bDelivered = false;
-    int m_nCallDepth = 0;
+    int Complete()
+    {
+        m_call.bDelivered = true;
+        return m_call.pfnComplete(0, m_call.pHostCtx, m_call.pHostData, m_call.pResult);
+    }
 
     int Describe(LONG nArgCount, ExtEntryInfo* pInfo)
     {

@@ -44,13 +44,6 @@ struct Expected {
         e.record = std::move(fields);
         return e;
     }
-    // Only the message number counts.
-    static Expected any(UINT m)
-    {
-        Expected e(m);
-        e.checks = kMsg;
-        return e;
-    }
 };
 
 inline std::string describe(const Sent& s)
