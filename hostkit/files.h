@@ -42,7 +42,7 @@ std::string besideThisProgram(std::string_view file);
 // Runs the command line in FOLDER (empty: this program's current folder) with standard
 // output and error in OUTPUT_FILE (a pipe can stay open past the program under Wine),
 // and stops it after PATIENCE_MS. Its exit code; nothing when it did not start or had to
-// be stopped.
+// be stopped, or when its output file could not be made.
 std::optional<unsigned long> runWithOutputIn(std::string command, const std::string& outputFile,
                                              const std::string& folder, unsigned long patienceMs);
 

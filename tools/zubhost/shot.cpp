@@ -21,17 +21,10 @@ struct Capture {
     int height = 0;
 
     // True when every pixel has the colour of the first: nothing was drawn.
-    bool uniform() const
-    {
-        const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
-        for (size_t i = 1; i < count; ++i) {
-            if ((pixels[i] & 0xFFFFFF) != (pixels[0] & 0xFFFFFF)) return false;
-        }
-        return true;
-    }
+    bool uniform() const { return width <= 0 || height <= 0 || uniform(0, 0, width, height); }
 
     // True when every pixel of rows top..bottom-1 between left and right has one colour.
-    bool bandUniform(int left, int top, int right, int bottom) const
+    bool uniform(int left, int top, int right, int bottom) const
     {
         if (left < 0 || top < 0 || right > width || bottom > height || left >= right || top >= bottom) return false;
         const uint32_t first = pixels[static_cast<size_t>(top) * static_cast<size_t>(width) + static_cast<size_t>(left)];
@@ -224,7 +217,7 @@ std::string saveShot(HWND window, const std::string& path)
     GetClientRect(window, &client);
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
     OffsetRect(&client, -r.left, -r.top);
-    if (client.top > client.left && shot->bandUniform(client.left, client.left, client.right, client.top)) {
+    if (client.top > client.left && shot->uniform(client.left, client.left, client.right, client.top)) {
         drawFrame(window, *shot, client);
     }
     const std::string problem = writePng(*shot, path);
