@@ -90,13 +90,13 @@ int CKorvanet::sbSetIcon(HWND hWnd, HINSTANCE, LONG, ExtValue* pArgs, int)
     // Not shown (no status bar, or no such part): nothing changed, and the icon just
     // loaded goes with `loaded`.
     if (nReply == 0) return ReturnInt(0);
+    // The bar shows the icon now: whatever fails below (no room to keep it), it stays alive.
+    const HICON hShown = loaded.release();
     LoadedIcons* pKept = BarIcons::Find(hBar);
     if (pKept != nullptr && hPrevious != hIcon) pKept->Destroy(hPrevious);
-    if (loaded) {
+    if (hShown != nullptr) {
         if (pKept == nullptr) pKept = BarIcons::Attach(hBar);
-        // A bar that cannot keep it still shows the icon: it is left alive.
-        if (pKept != nullptr) pKept->icons.push_back(std::move(loaded));
-        else loaded.release();
+        if (pKept != nullptr) pKept->icons.emplace_back(hShown);
     }
     return ReturnInt(nReply);
 }

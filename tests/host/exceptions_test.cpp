@@ -2,7 +2,11 @@
 // whose every allocation can be made to fail once.
 #include "host/korvanet.h"
 
+#include "files.h"
 #include "fixture.h"
+#include "icons.h"
+
+#include <commctrl.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -46,6 +50,37 @@ LONG IndexOf(const char* pszName)
         if (std::strcmp(CKorvanet::m_ExtTable[i].m_szName, pszName) == 0) return i;
     }
     return -1;
+}
+
+// Calls the command with the argument cells; the result cell's integer.
+LONG Call(HWND owner, const char* pszCommand, std::vector<ExtValue>& args)
+{
+    ExtValue result{};
+    ZUBExtender2(owner, nullptr, 1, IndexOf(pszCommand), Completions::complete, 2, 0, args.data(),
+                 static_cast<LONG>(args.size()), &result);
+    return result.nValue;
+}
+
+TEST(Exceptions, AnIconTheBarShowsOutlivesAFailedAllocation)
+{
+    zub::Dialog dialog;
+    zub::NoteCatcher notes;
+    zub::TempFolder folder;
+    std::string path = folder.write("small.ico", zub::smallIconFile());
+    // Each allocation of the command fails in turn, up to one more than it makes.
+    for (int nAllowed = 0; nAllowed < 12; ++nAllowed) {
+        const HWND bar = dialog.child(STATUSCLASSNAMEA, "", 0, 0, 0, 100, 20);
+        std::vector<ExtValue> args(3);
+        args[0].nValue = static_cast<LONG>(reinterpret_cast<INT_PTR>(bar));
+        args[1].nValue = 1;
+        args[2].pszValue = path.data();
+        g_nAllocationsBeforeFailure = nAllowed;
+        Call(dialog.hwnd(), "sbSetIcon", args);
+        g_nAllocationsBeforeFailure = -1;
+        const auto shown = reinterpret_cast<HICON>(SendMessageA(bar, SB_GETICON, 0, 0));
+        EXPECT_TRUE(shown == nullptr || zub::isIcon(shown)) << nAllowed << " allocations let through";
+        DestroyWindow(bar);
+    }
 }
 
 TEST(Exceptions, AFailedAllocationEndsTheCommandWithANoteAndAnOrdinaryResult)
